@@ -1,0 +1,168 @@
+#include "exchange/exchange.h"
+
+#include "platform/numtext.h"
+#include "platform/textfile.h"
+
+namespace exchange {
+
+std::vector<std::string> Split(const std::string& text, const std::string& sep) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (true) {
+    std::size_t at = text.find(sep, start);
+    if (at == std::string::npos) {
+      parts.push_back(text.substr(start));
+      return parts;
+    }
+    parts.push_back(text.substr(start, at - start));
+    start = at + sep.size();
+  }
+}
+
+std::vector<std::string> SplitWords(const std::string& line) { return Split(line, " "); }
+
+const std::string& Word(const std::vector<std::string>& words, std::size_t n) {
+  if (n >= words.size())
+    throw ToolError("the command line has no word " + std::to_string(n) + " (it has " +
+                    std::to_string(words.size()) + ")");
+  return words[n];
+}
+
+const std::string& Field(const std::vector<std::string>& fields, std::size_t n) {
+  if (n >= fields.size())
+    throw ToolError("the parameter line has no field " + std::to_string(n) + " (it has " +
+                    std::to_string(fields.size()) + ")");
+  return fields[n];
+}
+
+double Number(const std::string& text, const std::string& what) {
+  double v = 0;
+  if (!platform::TryParseNumber(text, v)) throw ToolError(what + " \"" + text + "\" is not a number");
+  return v;
+}
+
+long long IntegerField(const std::string& text, const std::string& what) {
+  return platform::IntPart(Number(text, what));
+}
+
+ItemTable ItemsFromText(const std::string& utf8, std::size_t capacity) {
+  ItemTable table;
+  for (auto& item : platform::SplitItems(utf8)) {
+    if (table.Count() >= capacity)
+      throw ToolError("the exchange file holds more than " + std::to_string(capacity) + " items");
+    table.items.push_back(std::move(item));
+  }
+  return table;
+}
+
+int GroupNumber(const std::string& group) {
+  static const std::string letters = "abcdef";
+  if (group.empty()) return 0;
+  if (group.size() == 1) {
+    char c = group[0];
+    if (auto at = letters.find(c); at != std::string::npos) return 10 + static_cast<int>(at);
+    if (c >= '0' && c <= '9') return c - '0';
+  }
+  throw ToolError("the current layer group \"" + group + "\" is not one of 0 to 9 and a to f");
+}
+
+namespace {
+
+bool Starts(const std::string& item, const std::string& key) {
+  // An item shorter than the key is compared whole, so it never matches.
+  return item.compare(0, key.size(), key) == 0;
+}
+
+std::string LastChar(const std::string& item) { return item.substr(item.size() - 1); }
+
+// Element n of an "hcw"/"hcd"/"hch" item, as the text type's value.
+double SizeElement(const std::string& item, long long n) {
+  auto parts = Split(item, " ");
+  if (n < 0 || static_cast<std::size_t>(n) >= parts.size())
+    throw ToolError("the host's item \"" + item.substr(0, 3) + "\" lists no text type " + std::to_string(n));
+  return Number(parts[static_cast<std::size_t>(n)], "the host's " + item.substr(0, 3) + " value");
+}
+
+}  // namespace
+
+const TextSize& HostValues::Text(long long type) const {
+  static const TextSize none;
+  auto it = text.find(type);
+  return it == text.end() ? none : it->second;
+}
+
+bool HostValues::Given(int point) const {
+  auto it = points.find(point);
+  return it != points.end() && it->second.given;
+}
+
+char HostValues::Mark(int point) const {
+  auto it = points.find(point);
+  return it == points.end() ? 0 : it->second.mark;
+}
+
+Point HostValues::At(int point) const {
+  std::string name = "point " + std::to_string(point);
+  auto it = points.find(point);
+  if (it == points.end() || !it->second.given) throw ToolError(name + " was not picked");
+  if (!it->second.wellFormed)
+    throw ToolError(name + " \"" + it->second.item + "\" does not have its coordinates where expected");
+  auto xy = Split(it->second.coords, " ");
+  if (xy.size() < 2) throw ToolError(name + " \"" + it->second.item + "\" lacks its y coordinate");
+  return {Number(xy[0], "the x of " + name), Number(xy[1], "the y of " + name)};
+}
+
+HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
+  HostValues v;
+  for (long long t : keys.textTypes) v.text[t];
+  for (std::size_t i = 1; i <= table.Count(); ++i) {
+    const std::string& item = table.items[i];
+    if (Starts(item, "ly")) v.layer = LastChar(item);
+    if (Starts(item, "lg")) v.layerGroup = LastChar(item);
+    if (keys.hostText) {
+      for (long long t : keys.textTypes) {
+        if (Starts(item, "hcw")) v.text[t].width = SizeElement(item, t);
+        if (Starts(item, "hcd")) v.text[t].spacing = SizeElement(item, t);
+        if (Starts(item, "hch")) v.text[t].height = SizeElement(item, t);
+      }
+    }
+    for (const PointTest& test : keys.points) {
+      if (!Starts(item, test.key)) continue;
+      auto parts = Split(item, std::string(static_cast<std::size_t>(test.blanks), ' '));
+      PickedPoint& p = v.points[test.point];
+      // A split that finds no run of the test's blanks leaves no coordinate
+      // text: reading the point then fails.
+      p.item = item;
+      p.coords = parts.size() > 1 ? parts[1] : std::string();
+      p.wellFormed = parts.size() > 1;
+      p.given = true;
+      p.mark = item.size() > 3 ? item[3] : 0;
+    }
+  }
+  v.groupNumber = GroupNumber(v.layerGroup);
+  for (std::size_t i = 1; i <= table.Count(); ++i) {
+    const std::string& item = table.items[i];
+    if (!Starts(item, "hs")) continue;
+    auto parts = Split(item, " ");
+    std::size_t at = static_cast<std::size_t>(v.groupNumber) + 1;
+    if (at >= parts.size())
+      throw ToolError("the host's scale item lists no scale for layer group " + std::to_string(v.groupNumber));
+    v.scale = Number(parts[at], "the scale of layer group " + std::to_string(v.groupNumber));
+  }
+  return v;
+}
+
+std::vector<Circle> Circles(const ItemTable& table) {
+  std::vector<Circle> circles;
+  for (std::size_t i = 1; i <= table.Count(); ++i) {
+    const std::string& item = table.items[i];
+    if (!Starts(item, "ci")) continue;
+    auto parts = Split(item, " ");
+    if (parts.size() < 4) throw ToolError("the circle item \"" + item + "\" lacks its centre or radius");
+    circles.push_back({Number(parts[1], "a circle's x"), Number(parts[2], "a circle's y"),
+                       Number(parts[3], "a circle's radius")});
+  }
+  return circles;
+}
+
+}  // namespace exchange

@@ -1,0 +1,114 @@
+// The host's exchange file as the tools read it: command-line words, the
+// item table, host key items, picked points and selected circles.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace exchange {
+
+// Every failure of a tool's run: one line that says why. The run then ends
+// with the exchange file as the host wrote it.
+class ToolError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Split at every single blank (no quoting; two blanks give an empty word).
+std::vector<std::string> SplitWords(const std::string& line);
+
+// Split at every occurrence of sep, left to right, as the host's own
+// split does (an empty text gives one empty element).
+std::vector<std::string> Split(const std::string& text, const std::string& sep);
+
+// Word n of the command line, or ToolError naming the missing word.
+const std::string& Word(const std::vector<std::string>& words, std::size_t n);
+
+// Field n of a parameter line split at single blanks, or ToolError.
+const std::string& Field(const std::vector<std::string>& fields, std::size_t n);
+
+// A number from a field or item part, or ToolError naming what it is.
+double Number(const std::string& text, const std::string& what);
+
+// The integer part (toward minus infinity) of a numeric field.
+long long IntegerField(const std::string& text, const std::string& what);
+
+// The item table: items in file order, index 1 first (items[0] unused).
+struct ItemTable {
+  std::vector<std::string> items{std::string()};
+  std::size_t Count() const { return items.size() - 1; }
+};
+
+// The items of decoded exchange text; ToolError when there are more than
+// capacity of them.
+ItemTable ItemsFromText(const std::string& utf8, std::size_t capacity);
+
+// A point test: the first key.size() characters of an item equal key; the
+// coordinates follow the first run of `blanks` blanks. Stores into `point`.
+struct PointTest {
+  std::string key;
+  int blanks;
+  int point;
+};
+
+// What a tool asks of the host items.
+struct KeySet {
+  std::vector<long long> textTypes;  // integer parts of the text type fields
+  std::vector<PointTest> points;
+  bool hostText = true;              // tests "hcw", "hcd", "hch"
+};
+
+struct TextSize {
+  double width = 0;    // W, from "hcw"
+  double spacing = 0;  // D, from "hcd"
+  double height = 0;   // CH, from "hch"
+};
+
+struct PickedPoint {
+  std::string item;    // the whole item, for messages
+  std::string coords;  // the text after the blank run; empty when never given
+  bool wellFormed = false;
+  char mark = 0;       // ' ' or '-' of the last item that gave it; 0 if none
+  bool given = false;
+};
+
+struct Point {
+  double x = 0;
+  double y = 0;
+};
+
+struct Circle {
+  double x = 0;
+  double y = 0;
+  double r = 0;
+};
+
+struct HostValues {
+  std::string layer;       // current layer character, empty if no "ly"
+  std::string layerGroup;  // current layer group character, empty if no "lg"
+  int groupNumber = 0;
+  double scale = 0;        // group scale; 0 without an "hs" item
+  std::map<long long, TextSize> text;  // by text type
+  std::map<int, PickedPoint> points;
+
+  const TextSize& Text(long long type) const;
+  // The point's x and y; ToolError when it never came or is malformed.
+  Point At(int point) const;
+  bool Given(int point) const;
+  char Mark(int point) const;
+};
+
+// The key pass and the scale pass over the table.
+HostValues ReadHostValues(const ItemTable& table, const KeySet& keys);
+
+// The "ci" items of the table (x, y, r), in file order.
+std::vector<Circle> Circles(const ItemTable& table);
+
+// The layer group number of a group character: "a".."f" 10..15, a digit
+// its value, empty 0; anything else is a ToolError.
+int GroupNumber(const std::string& group);
+
+}  // namespace exchange

@@ -1,0 +1,75 @@
+#include "exchange/records.h"
+
+#include "exchange/exchange.h"
+#include "platform/numtext.h"
+
+namespace exchange {
+
+std::string Num(double v) {
+  try {
+    return platform::NumberText(v);
+  } catch (const platform::NumberError&) {
+    throw ToolError("a coordinate came out as no number (the picked points do not fit the symbol)");
+  }
+}
+
+std::string Pad(double v) {
+  std::string s = Num(v);
+  return s[0] == '-' ? s : " " + s;
+}
+
+std::string LayerChoice(const std::string& field, const std::string& current) {
+  return field == "--" ? current : field;
+}
+
+std::string LineRecord(double x1, double y1, double x2, double y2) {
+  return Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2);
+}
+
+std::string CircleRecord(double x, double y, double r) {
+  return "ci " + Num(x) + " " + Num(y) + " " + Num(r);
+}
+
+std::string CirclePaddedRecord(double x, double y, double r, const std::string& tail) {
+  return "ci " + Num(x) + " " + Num(y) + " " + Pad(r) + tail;
+}
+
+std::string ArcRecord(double x, double y, double r, double a1, double a2) {
+  return "ci " + Num(x) + " " + Num(y) + " " + Num(r) + " " + Num(a1) + " " + Num(a2);
+}
+
+std::string PaddedArcRecord(double x, double y, double r, double start, const std::string& endLiteral) {
+  return "ci " + Num(x) + " " + Num(y) + " " + Pad(r) + " " + Pad(start) + endLiteral;
+}
+
+std::string PointRecord(double x, double y) { return "pt " + Num(x) + " " + Num(y); }
+
+std::string SolidRecord(double x1, double y1, double x2, double y2, double x3, double y3) {
+  return "sl " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " + Num(y2) + " " + Num(x3) + " " + Num(y3);
+}
+
+std::string TextRecord(double x, double y, const std::string& literal, const std::string& text,
+                       int extraBefore, int extraAfter, const std::string& key) {
+  return key + " " + Num(x) + " " + Num(y) + std::string(static_cast<std::size_t>(extraBefore), ' ') +
+         literal + std::string(static_cast<std::size_t>(extraAfter), ' ') + "\"" + text;
+}
+
+std::string DirectedTextRecord(double x, double y, double dx, double dy, const std::string& text) {
+  return "ch " + Num(x) + " " + Num(y) + " " + Num(dx) + " " + Num(dy) + " \"" + text;
+}
+
+void Output::Add(const std::string& record) { lines_.push_back(record); }
+
+void Output::Add(const Slot& slot) { lines_.push_back(slot.value_or(std::string())); }
+
+void Output::AddAll(const std::vector<Slot>& slots) {
+  for (const Slot& s : slots) Add(s);
+}
+
+std::string Output::Text() const {
+  std::string out;
+  for (const auto& line : lines_) out += line + "\r\n";
+  return out + "\r\n";
+}
+
+}  // namespace exchange

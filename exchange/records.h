@@ -1,0 +1,56 @@
+// Drawing records: what a tool writes over the exchange file for the host
+// to draw, and the output that holds them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace exchange {
+
+// Number text and padded number text (blank before a value >= 0). A value
+// that is not finite is a ToolError: the run fails instead of writing it.
+std::string Num(double v);
+std::string Pad(double v);
+
+// The layer to write: the field, or the current layer when the field is "--".
+std::string LayerChoice(const std::string& field, const std::string& current);
+
+std::string LineRecord(double x1, double y1, double x2, double y2);
+// "ci x y r" with number text.
+std::string CircleRecord(double x, double y, double r);
+// "ci x y" then the padded radius, then the tail unchanged (" 0 0", " 0 180"...).
+std::string CirclePaddedRecord(double x, double y, double r, const std::string& tail);
+// "ci x y r a1 a2", all number text.
+std::string ArcRecord(double x, double y, double r, double a1, double a2);
+// "ci x y" padded r, padded start, then the end literal (" 270").
+std::string PaddedArcRecord(double x, double y, double r, double start, const std::string& endLiteral);
+std::string PointRecord(double x, double y);
+std::string SolidRecord(double x1, double y1, double x2, double y2, double x3, double y3);
+
+// A text record: key ("ch" or "cs"), x, y, then extraBefore more blanks,
+// the direction literal (which carries its own blanks), extraAfter more
+// blanks, a double quote and the text.
+std::string TextRecord(double x, double y, const std::string& literal, const std::string& text,
+                       int extraBefore = 0, int extraAfter = 0, const std::string& key = "ch");
+// A text record with a computed direction: "ch x y dx dy "text.
+std::string DirectedTextRecord(double x, double y, double dx, double dy, const std::string& text);
+
+// A record slot: set by the branch that draws it, written empty otherwise.
+using Slot = std::optional<std::string>;
+
+// The drawing output: records in order, each ending CR LF.
+class Output {
+ public:
+  void Add(const std::string& record);
+  void Add(const Slot& slot);  // an unset slot gives an empty line
+  void AddAll(const std::vector<Slot>& slots);
+  // The whole text as written: every record with its CR LF, then one more CR LF.
+  std::string Text() const;
+  const std::vector<std::string>& Lines() const { return lines_; }
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+}  // namespace exchange

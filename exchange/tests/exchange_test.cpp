@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "exchange/exchange.h"
+#include "exchange/textwidth.h"
+
+using namespace exchange;
+
+namespace {
+
+ItemTable Table(std::initializer_list<std::string> items) {
+  ItemTable t;
+  for (const auto& i : items) t.items.push_back(i);
+  return t;
+}
+
+KeySet FinishKeys() {
+  return {{4},
+          {{"hp1 ", 3, 1}, {"hp1-", 2, 1}, {"hp2 ", 3, 2}, {"hp3 ", 3, 3}, {"hp4-", 2, 4}, {"hp5-", 2, 5}}};
+}
+
+}  // namespace
+
+TEST(Words, SplitAtEverySingleBlank) {
+  EXPECT_EQ(SplitWords("jwc_temp.txt 1 2 mokrav2.jyd"),
+            (std::vector<std::string>{"jwc_temp.txt", "1", "2", "mokrav2.jyd"}));
+  EXPECT_EQ(SplitWords("a  b"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(Split("hp2    5 5", "   "), (std::vector<std::string>{"hp2", " 5 5"}));
+  EXPECT_THROW(Word({"a"}, 3), ToolError);
+  EXPECT_THROW(Field({"1", "2"}, 2), ToolError);
+}
+
+TEST(Items, CapacityIsEnforced) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "x\r\n";
+  EXPECT_EQ(ItemsFromText(text, 100).Count(), 100u);
+  EXPECT_THROW(ItemsFromText(text + "x\r\n", 100), ToolError);
+  EXPECT_EQ(ItemsFromText(text + "x\r\n", 300).Count(), 101u);
+  auto t = ItemsFromText("ci 0,0\r\n", 100);
+  EXPECT_EQ(t.items, (std::vector<std::string>{"", "ci 0", "0"}));
+}
+
+TEST(HostValues, LastItemOfAKeyWins) {
+  auto v = ReadHostValues(Table({"lg3", "ly2", "lga", "ly5"}), FinishKeys());
+  EXPECT_EQ(v.layerGroup, "a");
+  EXPECT_EQ(v.groupNumber, 10);
+  EXPECT_EQ(v.layer, "5");
+}
+
+TEST(HostValues, GroupScaleAndTextSizes) {
+  std::string hs = "hs", hcw = "hcw", hcd = "hcd", hch = "hch";
+  for (int i = 1; i <= 16; ++i) hs += " " + std::to_string(i);
+  for (int i = 1; i <= 10; ++i) {
+    hcw += " " + std::to_string(i);
+    hcd += " " + std::to_string(i) + ".5";
+    hch += " " + std::to_string(i * 2);
+  }
+  auto f = ReadHostValues(Table({"lgf", hs, hcw, hcd, hch}), FinishKeys());
+  EXPECT_EQ(f.scale, 16);
+  EXPECT_EQ(f.Text(4).width, 4);
+  EXPECT_EQ(f.Text(4).spacing, 4.5);
+  EXPECT_EQ(f.Text(4).height, 8);
+  EXPECT_EQ(ReadHostValues(Table({"lg0", hs}), FinishKeys()).scale, 1);
+  // No "hs": scale 0; no "lg": group 0.
+  auto none = ReadHostValues(Table({"ly1"}), FinishKeys());
+  EXPECT_EQ(none.scale, 0);
+  EXPECT_EQ(none.layerGroup, "");
+  EXPECT_EQ(none.Text(4).width, 0);
+}
+
+TEST(HostValues, MalformedHostItemsFail) {
+  EXPECT_THROW(ReadHostValues(Table({"lgA"}), FinishKeys()), ToolError);  // upper case
+  EXPECT_THROW(ReadHostValues(Table({"lg3", "hs 1 1"}), FinishKeys()), ToolError);  // too short
+  EXPECT_THROW(ReadHostValues(Table({"hcw 1 2 3"}), FinishKeys()), ToolError);  // no type 4
+  EXPECT_THROW(ReadHostValues(Table({"lg0", "hs x"}), FinishKeys()), ToolError);
+  KeySet bad = FinishKeys();
+  bad.textTypes = {-1};
+  EXPECT_THROW(ReadHostValues(Table({"hcw 1"}), bad), ToolError);
+}
+
+TEST(HostValues, PickedPointsByTheirMark) {
+  auto v = ReadHostValues(Table({"hp1   10.5 -20", "hp4-  1 2", "hp2    5 5", "hp3-  7 8"}), FinishKeys());
+  EXPECT_EQ(v.At(1).x, 10.5);
+  EXPECT_EQ(v.At(1).y, -20);
+  EXPECT_EQ(v.Mark(1), ' ');
+  EXPECT_EQ(v.At(4).y, 2);
+  EXPECT_EQ(v.Mark(4), '-');
+  EXPECT_THROW(v.At(2), ToolError);  // four blanks: the x is empty
+  EXPECT_FALSE(v.Given(3));          // "hp3-" is not a test of this tool
+  EXPECT_THROW(v.At(3), ToolError);
+  EXPECT_THROW(v.At(5), ToolError);
+  auto dash = ReadHostValues(Table({"hp1-  10.5 -20"}), FinishKeys());
+  EXPECT_EQ(dash.At(1).x, 10.5);
+  EXPECT_EQ(dash.Mark(1), '-');
+  // A three-character test splits at three blanks: a "-" item fails it.
+  KeySet three{{}, {{"hp4", 3, 4}}};
+  EXPECT_THROW(ReadHostValues(Table({"hp4-  1 2"}), three).At(4), ToolError);
+  EXPECT_EQ(ReadHostValues(Table({"hp4   1 2"}), three).At(4).x, 1);
+  EXPECT_THROW(ReadHostValues(Table({"hp1   1"}), FinishKeys()).At(1), ToolError);
+}
+
+TEST(HostValues, SelectedCircles) {
+  auto c = Circles(Table({"ci 1 2 3", "ly1", "ci -1 0.5 10"}));
+  ASSERT_EQ(c.size(), 2u);
+  EXPECT_EQ(c[1].x, -1);
+  EXPECT_EQ(c[1].r, 10);
+  EXPECT_THROW(Circles(Table({"ci 0"})), ToolError);
+}
+
+TEST(TextWidth, LenMbcsCountsCodePageBytes) {
+  EXPECT_EQ(LenMbcs(""), 0);
+  EXPECT_EQ(LenMbcs("ABC"), 3);
+  EXPECT_EQ(LenMbcs("溶接"), 4);
+  EXPECT_EQ(LenMbcs("Ra3.2"), 5);
+  EXPECT_EQ(LenMbcs("ｱ"), 1);
+  EXPECT_EQ(LenMbcs("GE:研削"), 7);
+}
+
+TEST(TextWidth, Rules) {
+  EXPECT_DOUBLE_EQ(MixedWidth("12", 3, 0.5, 1, 2), 2.75);
+  EXPECT_DOUBLE_EQ(MixedWidth("12", 3, 0.5, 1, 1), 3.25);
+  EXPECT_DOUBLE_EQ(MixedWidth("", 3, 0.5, 2, 2), -1.5 * 0.5 * 2);
+  // All full width, n = 3: W n + D (n - k) + D / 2
+  EXPECT_DOUBLE_EQ(MixedWidth("研削面", 3, 0.5, 1, 2), 9 + 0.5 + 0.25);
+  EXPECT_DOUBLE_EQ(FullWidth("研削面", 3, 0.5, 1), 10);
+  EXPECT_DOUBLE_EQ(FullWidth("研削面", 3, 0.5, 2), 20);
+  EXPECT_EQ(MixedWidth("研削面", 3, 0.5, 0, 2), 0);
+  EXPECT_DOUBLE_EQ(HalfWidthCount(3, 3, 0.5, 1), 4.5 + 0.5);
+}

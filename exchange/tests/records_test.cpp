@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "exchange/exchange.h"
+#include "exchange/records.h"
+
+using namespace exchange;
+
+TEST(Records, EveryKindHasItsExactText) {
+  EXPECT_EQ(LineRecord(0, -1.5, 10, 2.25), "0 -1.5 10 2.25");
+  EXPECT_EQ(CircleRecord(1, 2, 3), "ci 1 2 3");
+  EXPECT_EQ(CirclePaddedRecord(1, 2, 3, " 0 0"), "ci 1 2  3 0 0");
+  EXPECT_EQ(CirclePaddedRecord(1, 2, -3, " 0 180"), "ci 1 2 -3 0 180");
+  EXPECT_EQ(ArcRecord(1, 2, 3, 0, 180), "ci 1 2 3 0 180");
+  EXPECT_EQ(PaddedArcRecord(0, 0, 1.5, 119.9663, " 270"), "ci 0 0  1.5  119.9663 270");
+  EXPECT_EQ(PaddedArcRecord(0, 0, 1.5, -30, " 90"), "ci 0 0  1.5 -30 90");
+  EXPECT_EQ(PaddedArcRecord(5, 5, 2, 0, " 0"), "ci 5 5  2  0 0");
+  EXPECT_EQ(PointRecord(1, -2), "pt 1 -2");
+  EXPECT_EQ(SolidRecord(0, 0, 1, 0, 0.5, 1), "sl 0 0 1 0 0.5 1");
+  EXPECT_EQ(TextRecord(1, 2, " 1000000000000000 0 ", "Ra3.2"), "ch 1 2 1000000000000000 0 \"Ra3.2");
+  EXPECT_EQ(TextRecord(1, 2, " 0 10000000000000000 ", "G", 1), "ch 1 2  0 10000000000000000 \"G");
+  EXPECT_EQ(TextRecord(1, 2, " 1100000000000 0 ", "", 0, 1), "ch 1 2 1100000000000 0  \"");
+  EXPECT_EQ(TextRecord(1, 2, " 1000 0 ", "φ", 0, 0, "cs"), "cs 1 2 1000 0 \"φ");
+  EXPECT_EQ(DirectedTextRecord(1, 2, 0.5, -0.5, "10"), "ch 1 2 0.5 -0.5 \"10");
+}
+
+TEST(Records, NumbersAndLayers) {
+  EXPECT_EQ(Num(-0.0), "0");
+  EXPECT_EQ(Pad(0), " 0");
+  EXPECT_EQ(Pad(-2), "-2");
+  EXPECT_EQ(Num(std::cos(90 * 3.1415926 / 180)), "2.67948965850286E-08");
+  EXPECT_THROW(Num(std::numeric_limits<double>::quiet_NaN()), ToolError);
+  EXPECT_THROW(LineRecord(0, 0, std::numeric_limits<double>::infinity(), 0), ToolError);
+  EXPECT_EQ(LayerChoice("--", "3"), "3");
+  EXPECT_EQ(LayerChoice("5", "3"), "5");
+  EXPECT_EQ(LayerChoice("--", ""), "");
+}
+
+TEST(Records, OutputKeepsEverySlotAndEndsWithAnEmptyLine) {
+  Output out;
+  out.Add(std::string("lg1"));
+  out.Add(Slot{});
+  out.Add(Slot{"0 0 1 1"});
+  out.AddAll({Slot{}, Slot{"x"}});
+  EXPECT_EQ(out.Text(), "lg1\r\n\r\n0 0 1 1\r\n\r\nx\r\n\r\n");
+  EXPECT_EQ(Output().Text(), "\r\n");
+}

@@ -1,0 +1,40 @@
+// One run of a drawing tool, as every tool's main() does it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "exchange/exchange.h"
+#include "exchange/records.h"
+
+namespace exchange {
+
+struct ToolInput {
+  std::vector<std::string> words;  // the command line split at single blanks
+  ItemTable items;                 // the exchange file
+  std::vector<std::string> parameterLines;  // the parameter file's non-empty lines
+  // The parameter record: the last non-empty line, whole. ToolError if none.
+  const std::string& ParameterLine() const;
+  std::vector<std::string> Fields() const;  // ParameterLine split at single blanks
+};
+
+struct ToolSpec {
+  const char* name;          // for the stderr line, "MOKRAVF"
+  std::size_t capacity;      // item table capacity: 100, or 300
+  std::size_t parameterWord; // the word that names the parameter file
+};
+
+using Compute = std::function<Output(const ToolInput&)>;
+
+// Reads word 0's exchange file and the parameter file, runs the computation
+// and replaces the exchange file with its output. On any failure: one line
+// on stderr, exit code 1, the exchange file untouched. Returns the exit code.
+int RunTool(int argc, char** argv, const ToolSpec& spec, const Compute& compute);
+
+// The same run on given words, for tests: the files are taken relative to
+// the current directory. Throws on failure instead of printing.
+void RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec,
+                  const Compute& compute);
+
+}  // namespace exchange

@@ -1,0 +1,45 @@
+// Code page 932 (Shift_JIS as Windows writes it) to and from UTF-8.
+// Every file of the suite is code page 932; inside the programs text is UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// Thrown when a text holds a character that code page 932 cannot hold.
+class EncodeError : public std::runtime_error {
+ public:
+  EncodeError(const std::string& what, char32_t ch) : std::runtime_error(what), ch_(ch) {}
+  char32_t Character() const { return ch_; }
+
+ private:
+  char32_t ch_;
+};
+
+// UTF-8 to code page 932 bytes. The variants that Linux input methods give
+// for a few characters are folded to their code-page-932 forms (wave dash,
+// minus sign, double vertical line, cent, pound, not). Throws EncodeError on
+// any other character without a code-page-932 form, and on broken UTF-8.
+std::string ToCp932(const std::string& utf8);
+
+// The first character of a UTF-8 text that code page 932 cannot hold, if any.
+std::optional<char32_t> FirstUnencodable(const std::string& utf8);
+
+// Code page 932 bytes to UTF-8. Never fails: a stray byte comes back as
+// U+FFFD, and *replaced (when given) tells how many were replaced.
+std::string FromCp932(const std::string& bytes, std::size_t* replaced = nullptr);
+
+// The number of bytes of a UTF-8 text in code page 932: half-width
+// characters (ASCII, half-width katakana) count 1, all others 2. A character
+// that the code page cannot hold counts as the one byte of its stand-in.
+std::size_t Cp932Length(const std::string& utf8);
+
+// UTF-8 helpers.
+std::u32string Utf8ToU32(const std::string& utf8);  // throws std::runtime_error on broken UTF-8
+std::string U32ToUtf8(const std::u32string& text);
+std::size_t CharCount(const std::string& utf8);  // characters, not bytes
+
+}  // namespace platform

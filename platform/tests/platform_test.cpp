@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include <unistd.h>
+
+#include "platform/cp932.h"
+#include "platform/numtext.h"
+#include "platform/textfile.h"
+#include "platform/widths.h"
+
+namespace fs = std::filesystem;
+using namespace platform;
+
+namespace {
+
+std::string Hex(const std::string& bytes) {
+  static const char* d = "0123456789ABCDEF";
+  std::string s;
+  for (unsigned char b : bytes) {
+    s += d[b >> 4];
+    s += d[b & 15];
+  }
+  return s;
+}
+
+fs::path TempDir() {
+  auto dir = fs::temp_directory_path() / ("mokrav_platform_" + std::to_string(::getpid()) + "_" +
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+}  // namespace
+
+TEST(Cp932, EncodesAsciiKanaAndKanji) {
+  EXPECT_EQ(Hex(ToCp932("Ra3.2")), "5261332E32");
+  EXPECT_EQ(Hex(ToCp932("溶接")), "976E90DA");
+  EXPECT_EQ(Hex(ToCp932("ｶﾞ")), "B6DE");
+  EXPECT_EQ(Hex(ToCp932("\\~")), "5C7E");
+  EXPECT_EQ(Hex(ToCp932("　")), "8140");
+}
+
+TEST(Cp932, FoldsInputMethodVariants) {
+  EXPECT_EQ(Hex(ToCp932("〜")), "8160");      // U+301C
+  EXPECT_EQ(Hex(ToCp932("\u2212")), "817C");  // minus sign
+  EXPECT_EQ(Hex(ToCp932("\u2016")), "8161");
+  EXPECT_EQ(Hex(ToCp932("\u00A2\u00A3\u00AC")), "8191819281CA");
+}
+
+TEST(Cp932, RefusesWhatTheCodePageCannotHold) {
+  EXPECT_THROW(ToCp932("é"), EncodeError);
+  EXPECT_THROW(ToCp932("a😀"), EncodeError);
+  // The yen sign would silently become a backslash: refused instead.
+  EXPECT_THROW(ToCp932("\u00A5"), EncodeError);
+  EXPECT_EQ(FirstUnencodable("abc"), std::nullopt);
+  EXPECT_EQ(FirstUnencodable("ab€"), std::optional<char32_t>(0x20AC));
+}
+
+TEST(Cp932, DecodesAndRoundTrips) {
+  std::string bytes = ToCp932("仕上記号 ｶﾞ Ｇ ① ～");
+  std::size_t bad = 99;
+  EXPECT_EQ(FromCp932(bytes, &bad), "仕上記号 ｶﾞ Ｇ ① ～");
+  EXPECT_EQ(bad, 0u);
+  EXPECT_EQ(ToCp932(FromCp932(bytes)), bytes);
+}
+
+TEST(Cp932, StrayBytesComeBackReplaced) {
+  std::size_t bad = 0;
+  EXPECT_EQ(FromCp932(std::string("a\x81", 2), &bad), "a\uFFFD");
+  EXPECT_EQ(bad, 1u);
+  EXPECT_EQ(FromCp932(std::string("\x80z", 2), &bad), "\uFFFDz");
+  EXPECT_EQ(bad, 1u);
+}
+
+TEST(Cp932, LengthCountsBytes) {
+  EXPECT_EQ(Cp932Length(""), 0u);
+  EXPECT_EQ(Cp932Length("ABC"), 3u);
+  EXPECT_EQ(Cp932Length("溶接"), 4u);
+  EXPECT_EQ(Cp932Length("Ra3.2"), 5u);
+  EXPECT_EQ(Cp932Length("ｱ"), 1u);
+  EXPECT_EQ(Cp932Length("φ10キリ"), 8u);
+  EXPECT_EQ(CharCount("φ10キリ"), 5u);
+}
+
+TEST(Widths, ToFullWidth) {
+  EXPECT_EQ(ToFullWidth("Ra 3.2"), "Ｒａ　３．２");
+  EXPECT_EQ(ToFullWidth("\\\"'~"), "＼＂＇～");
+  EXPECT_EQ(ToFullWidth("ｶﾞﾊﾟｳﾞｱｰ"), "ガパヴアー");
+  EXPECT_EQ(ToFullWidth("ﾞ"), "゛");         // a lone mark stays a mark
+  EXPECT_EQ(ToFullWidth("ｱﾞ"), "ア゛");      // ア has no voiced form
+  EXPECT_EQ(ToFullWidth("溶接ひら"), "溶接ひら");
+}
+
+TEST(Widths, ToHalfWidth) {
+  EXPECT_EQ(ToHalfWidth("Ｒａ　３．２"), "Ra 3.2");
+  EXPECT_EQ(ToHalfWidth("ガパヴアー"), "ｶﾞﾊﾟｳﾞｱｰ");
+  EXPECT_EQ(ToHalfWidth("￥＼"), "\\\\");
+  EXPECT_EQ(ToHalfWidth("溶接ひら"), "溶接ひら");
+  EXPECT_EQ(ToHalfWidth(ToFullWidth("M10x1.5 ﾎﾞﾙﾄ")), "M10x1.5 ﾎﾞﾙﾄ");
+}
+
+TEST(NumberText, PrintsAsTheStandardConversion) {
+  struct Case {
+    double v;
+    const char* text;
+  } cases[] = {
+      {0, "0"},
+      {-0.0, "0"},
+      {5, "5"},
+      {-5, "-5"},
+      {1.5, "1.5"},
+      {-0.25, "-0.25"},
+      {10 - 8.666, "1.334"},
+      {0.1 + 0.2, "0.3"},
+      {1.0 / 3, "0.333333333333333"},
+      {123456.789, "123456.789"},
+      {0.0001, "0.0001"},
+      {0.00001, "1E-05"},
+      {2.67948965850286e-08, "2.67948965850286E-08"},
+      {-2.5e-10, "-2.5E-10"},
+      {99999999999999.0, "99999999999999"},
+      {999999999999999.0, "999999999999999"},
+      {1e15, "1E+15"},
+      {1.25e20, "1.25E+20"},
+      {1e100, "1E+100"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NumberText(c.v), c.text) << c.v;
+  EXPECT_EQ(PaddedNumberText(1.5), " 1.5");
+  EXPECT_EQ(PaddedNumberText(-1.5), "-1.5");
+  EXPECT_EQ(PaddedNumberText(-0.0), " 0");
+  EXPECT_THROW(NumberText(std::numeric_limits<double>::quiet_NaN()), NumberError);
+  EXPECT_THROW(NumberText(std::numeric_limits<double>::infinity()), NumberError);
+}
+
+TEST(NumberText, ParsesStrictly) {
+  EXPECT_EQ(ParseNumber("10.5"), 10.5);
+  EXPECT_EQ(ParseNumber("-20"), -20);
+  EXPECT_EQ(ParseNumber(" 3 "), 3);
+  EXPECT_EQ(ParseNumber("+.5"), 0.5);
+  EXPECT_EQ(ParseNumber("1E-05"), 1e-5);
+  for (const char* bad : {"", " ", "nan", "inf", "-inf", "1,5", "1.5x", "0x10", "--1", "1 2", "e5"})
+    EXPECT_THROW(ParseNumber(bad), NumberError) << bad;
+}
+
+TEST(NumberText, Rounding) {
+  EXPECT_EQ(IntPart(2.7), 2);
+  EXPECT_EQ(IntPart(-2.5), -3);
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(3.5), 4);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(2.51), 3);
+}
+
+TEST(TextFile, SplitsListInputItems) {
+  EXPECT_EQ(SplitItems("ly3\r\n  lg1\r\nhp1   10.5 -20\r\n"),
+            (std::vector<std::string>{"ly3", "lg1", "hp1   10.5 -20"}));
+  EXPECT_EQ(SplitItems("ci 0,0\r\n"), (std::vector<std::string>{"ci 0", "0"}));
+  EXPECT_EQ(SplitItems("\"a, b\",c\n\nd"), (std::vector<std::string>{"a, b", "c", "d"}));
+  EXPECT_EQ(SplitItems(""), std::vector<std::string>{});
+}
+
+TEST(TextFile, ReplaceIsAtomicAndKeepsTheOldFileOnFailure) {
+  auto dir = TempDir();
+  auto file = dir / "mokrav1.jyd";
+  ReplaceFile(file, "旧 1\r\n");
+  EXPECT_EQ(FromCp932(ReadBytes(file)), "旧 1\r\n");
+  ReplaceFile(file, "新 2\r\n");
+  EXPECT_EQ(ReadBytes(file), ToCp932("新 2\r\n"));
+  // A text the code page cannot hold: nothing touched.
+  EXPECT_THROW(ReplaceFile(file, "é"), EncodeError);
+  EXPECT_EQ(ReadBytes(file), ToCp932("新 2\r\n"));
+  // A folder that cannot be written: the old file stays as it was.
+  fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+  if (::geteuid() != 0) {
+    EXPECT_THROW(ReplaceFile(file, "x"), FileError);
+    EXPECT_EQ(ReadBytes(file), ToCp932("新 2\r\n"));
+  }
+  fs::permissions(dir, fs::perms::owner_all);
+  EXPECT_THROW(ReplaceFile(dir / "no" / "such" / "f.jyd", "x"), FileError);
+  EXPECT_THROW(ReplaceFile(dir, "x"), FileError);  // a folder in place of the file
+  // No temporary file is left behind.
+  int count = 0;
+  for (auto& e : fs::directory_iterator(dir)) count += e.is_regular_file();
+  EXPECT_EQ(count, 1);
+  fs::remove_all(dir);
+}
+
+TEST(TextFile, AppendCreatesAndAppends) {
+  auto dir = TempDir();
+  auto file = dir / "mokrav.mfg";
+  AppendFile(file, "54 c:\\jww\\\r\n");
+  AppendFile(file, "13 製品 A\r\n");
+  EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"54 c:\\jww\\", "13 製品 A"}));
+  EXPECT_THROW(AppendFile(dir / "none" / "m.mfg", "x"), FileError);
+  EXPECT_THROW(ReadBytes(dir / "missing"), FileError);
+  fs::remove_all(dir);
+}
+
+TEST(TextFile, HostPathTurnsBackslashes) {
+  EXPECT_EQ(HostPath("c:\\jww\\mokrav1.jyd").string(), "c:/jww/mokrav1.jyd");
+  EXPECT_EQ(HostPath("/tmp/x/mokrav1.jyd").string(), "/tmp/x/mokrav1.jyd");
+  EXPECT_EQ(HostPath("表\\mokrav1.jyd").string(), "表/mokrav1.jyd");
+}

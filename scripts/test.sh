@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test (the window's under Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+bash scripts/build.sh
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$(nproc)"
