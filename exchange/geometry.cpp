@@ -1,0 +1,1 @@
+#include "exchange/geometry.h"

@@ -1,0 +1,38 @@
+// Plane geometry shared by the tools: rotation about a point, arrow heads,
+// and where a text of a measured width starts.
+#pragma once
+
+#include "exchange/exchange.h"
+
+namespace exchange {
+
+// The tools turn degrees into radians with this value of pi, not a fuller one.
+constexpr double kPi = 3.1415926;
+
+inline double Radians(double degrees) { return degrees * kPi / 180; }
+
+// The point p turned counter-clockwise about centre by the given degrees:
+// centre + (dx cos a - dy sin a, dx sin a + dy cos a), with dx, dy the
+// offsets of p from the centre.
+Point RotateAbout(const Point& p, const Point& centre, double degrees);
+
+// The far ends of the two barbs of an arrow head whose tip is `tip`.
+// Barb k runs at direction bk degrees, b1 = direction - halfAngle and
+// b2 = direction + halfAngle, and is `length` long (already scaled):
+// its end is tip + (length cos bk, length sin bk), or tip minus that offset
+// when `backward` is set (the leader leaves the tip the other way).
+struct ArrowBarbs {
+  Point end1;
+  Point end2;
+};
+ArrowBarbs ArrowHead(const Point& tip, double direction, double halfAngle, double length,
+                     bool backward);
+
+// Where a text of the given width starts so that it is centred on `middle`.
+inline double CentredStart(double middle, double width) { return middle - width / 2; }
+
+// Where a text starts so that it ends at `end`; `span` is the text's width,
+// already corrected by any gap the tool keeps or overhang it allows.
+inline double StartBefore(double end, double span) { return end - span; }
+
+}  // namespace exchange
