@@ -140,6 +140,7 @@ HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
     }
   }
   v.groupNumber = GroupNumber(v.layerGroup);
+  v.scale = keys.scaleWithoutHs;
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
     if (!Starts(item, "hs")) continue;

@@ -59,6 +59,7 @@ struct KeySet {
   std::vector<long long> textTypes;  // integer parts of the text type fields
   std::vector<PointTest> points;
   bool hostText = true;              // tests "hcw", "hcd", "hch"
+  double scaleWithoutHs = 0;         // the group scale when no "hs" item comes
 };
 
 struct TextSize {

@@ -126,3 +126,22 @@ TEST(TextWidth, Rules) {
   EXPECT_EQ(MixedWidth("研削面", 3, 0.5, 0, 2), 0);
   EXPECT_DOUBLE_EQ(HalfWidthCount(3, 3, 0.5, 1), 4.5 + 0.5);
 }
+
+#include "exchange/tools.h"
+
+TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
+  auto items = Table({"lg1", "hs 2 3", "hcw 1 2 3", "hcd 0.1 0.2 0.3", "hp1-  1 1", "hp2   2 2"});
+  auto f = ReadToolHostValues(items, kFinishKeys, {"2", "x"});
+  EXPECT_EQ(f.scale, 3);
+  EXPECT_EQ(f.Text(2).width, 2);
+  EXPECT_EQ(f.Mark(1), '-');
+  auto b = ReadToolHostValues(items, kTitleBlockKeys, {"x", "3.7"});  // field 1, integer part 3
+  EXPECT_EQ(b.Text(3).spacing, 0.3);
+  EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {"a"}), ToolError);
+  EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {}), ToolError);
+  // The hole tool reads no text sizes and starts its scale at 1.
+  auto h = ReadToolHostValues(Table({"hcw x", "hp1   5 6"}), kHoleKeys, {});
+  EXPECT_EQ(h.scale, 1);
+  EXPECT_EQ(h.At(1).y, 6);
+  EXPECT_EQ(kToleranceKeys.spec.capacity, 300u);
+}

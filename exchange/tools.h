@@ -1,0 +1,37 @@
+// What each of the eight tools reads: its item capacity, the word that
+// names its parameter file, the parameter fields that hold text types and
+// its picked-point tests. One declaration per tool; one reader for all.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "exchange/exchange.h"
+#include "exchange/toolrun.h"
+
+namespace exchange {
+
+struct ToolKeys {
+  ToolSpec spec;
+  std::vector<std::size_t> textTypeFields;  // parameter fields that name a text type
+  std::vector<PointTest> points;
+  bool hostText = true;           // tests "hcw", "hcd", "hch"
+  double scaleWithoutHs = 0;      // the group scale when no "hs" item comes
+};
+
+extern const ToolKeys kSectionKeys;     // MOKRAVP
+extern const ToolKeys kHoleKeys;        // MOKRAVR
+extern const ToolKeys kWeldKeys;        // MOKRAVW
+extern const ToolKeys kFinishKeys;      // MOKRAVF
+extern const ToolKeys kToleranceKeys;   // MOKRAVT
+extern const ToolKeys kGeomTolKeys;     // MOKRAVG
+extern const ToolKeys kBalloonKeys;     // MOKRAVL
+extern const ToolKeys kTitleBlockKeys;  // MOKRAVB
+
+// The key pass and the scale pass for a tool, with its text types taken
+// from the parameter fields (their integer parts). A text type field that
+// is not a number, or is missing, is a ToolError.
+HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
+                              const std::vector<std::string>& fields);
+
+}  // namespace exchange
