@@ -75,8 +75,10 @@ bool Starts(const std::string& item, const std::string& key) {
 
 std::string LastChar(const std::string& item) { return item.substr(item.size() - 1); }
 
-// Element n of an "hcw"/"hcd"/"hch" item, as the text type's value.
-double SizeElement(const std::string& item, long long n) {
+// Element n of an "hcw"/"hcd"/"hch" item, n the integer part of the text
+// type field, as the text type's value.
+double SizeElement(const std::string& item, const std::string& typeField) {
+  long long n = IntegerField(typeField, "the text type");
   auto parts = Split(item, " ");
   if (n < 0 || static_cast<std::size_t>(n) >= parts.size())
     throw ToolError("the host's item \"" + item.substr(0, 3) + "\" lists no text type " + std::to_string(n));
@@ -85,9 +87,9 @@ double SizeElement(const std::string& item, long long n) {
 
 }  // namespace
 
-const TextSize& HostValues::Text(long long type) const {
+const TextSize& HostValues::Text(const std::string& typeField) const {
   static const TextSize none;
-  auto it = text.find(type);
+  auto it = text.find(typeField);
   return it == text.end() ? none : it->second;
 }
 
@@ -114,13 +116,13 @@ Point HostValues::At(int point) const {
 
 HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
   HostValues v;
-  for (long long t : keys.textTypes) v.text[t];
+  for (const auto& t : keys.textTypes) v.text[t];
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
     if (Starts(item, "ly")) v.layer = LastChar(item);
     if (Starts(item, "lg")) v.layerGroup = LastChar(item);
     if (keys.hostText) {
-      for (long long t : keys.textTypes) {
+      for (const auto& t : keys.textTypes) {
         if (Starts(item, "hcw")) v.text[t].width = SizeElement(item, t);
         if (Starts(item, "hcd")) v.text[t].spacing = SizeElement(item, t);
         if (Starts(item, "hch")) v.text[t].height = SizeElement(item, t);

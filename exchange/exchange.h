@@ -56,7 +56,10 @@ struct PointTest {
 
 // What a tool asks of the host items.
 struct KeySet {
-  std::vector<long long> textTypes;  // integer parts of the text type fields
+  // The text type fields as written; each is turned into a number only when
+  // an "hcw", "hcd" or "hch" item needs it, so a field that is no number
+  // fails only when the host lists character sizes.
+  std::vector<std::string> textTypes;
   std::vector<PointTest> points;
   bool hostText = true;              // tests "hcw", "hcd", "hch"
   double scaleWithoutHs = 0;         // the group scale when no "hs" item comes
@@ -92,10 +95,11 @@ struct HostValues {
   std::string layerGroup;  // current layer group character, empty if no "lg"
   int groupNumber = 0;
   double scale = 0;        // group scale; 0 without an "hs" item
-  std::map<long long, TextSize> text;  // by text type
+  std::map<std::string, TextSize> text;  // by text type field
   std::map<int, PickedPoint> points;
 
-  const TextSize& Text(long long type) const;
+  // W, D and CH of a text type field; all 0 when the host listed none.
+  const TextSize& Text(const std::string& typeField) const;
   // The point's x and y; ToolError when it never came or is malformed.
   Point At(int point) const;
   bool Given(int point) const;

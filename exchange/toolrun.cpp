@@ -37,7 +37,7 @@ std::string ReadText(const std::filesystem::path& path, const char* what) {
 
 }  // namespace
 
-void RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec, const Compute& compute) {
+bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec, const Compute& compute) {
   ToolInput input;
   input.words = words;
   auto exchangePath = FilePath(Word(words, 0));
@@ -58,7 +58,12 @@ void RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec, c
     }
     if (!line.empty()) input.parameterLines.push_back(line);
   }
-  Output out = compute(input);
+  Output out;
+  try {
+    out = compute(input);
+  } catch (const NoDrawing&) {
+    return false;
+  }
   std::string bytes;
   try {
     bytes = platform::ToCp932(out.Text());
@@ -70,6 +75,7 @@ void RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec, c
   } catch (const platform::FileError& e) {
     throw ToolError(e.what());
   }
+  return true;
 }
 
 int RunTool(int argc, char** argv, const ToolSpec& spec, const Compute& compute) {

@@ -19,6 +19,13 @@ struct ToolInput {
   std::vector<std::string> Fields() const;  // ParameterLine split at single blanks
 };
 
+// Thrown by a computation whose picks give nothing to draw: the run ends
+// as a success without touching the exchange file, so the host draws nothing.
+class NoDrawing : public std::exception {
+ public:
+  const char* what() const noexcept override { return "nothing to draw"; }
+};
+
 struct ToolSpec {
   const char* name;          // for the stderr line, "MOKRAVF"
   std::size_t capacity;      // item table capacity: 100, or 300
@@ -33,8 +40,9 @@ using Compute = std::function<Output(const ToolInput&)>;
 int RunTool(int argc, char** argv, const ToolSpec& spec, const Compute& compute);
 
 // The same run on given words, for tests: the files are taken relative to
-// the current directory. Throws on failure instead of printing.
-void RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec,
+// the current directory. Throws on failure instead of printing; false when
+// there was nothing to draw and the exchange file was left alone.
+bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec,
                   const Compute& compute);
 
 }  // namespace exchange

@@ -35,7 +35,7 @@ HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
   keys.hostText = tool.hostText;
   keys.scaleWithoutHs = tool.scaleWithoutHs;
   for (std::size_t f : tool.textTypeFields)
-    keys.textTypes.push_back(IntegerField(Field(fields, f), "the text type field " + std::to_string(f)));
+    keys.textTypes.push_back(Field(fields, f));
   return ReadHostValues(table, keys);
 }
 

@@ -29,8 +29,8 @@ extern const ToolKeys kBalloonKeys;     // MOKRAVL
 extern const ToolKeys kTitleBlockKeys;  // MOKRAVB
 
 // The key pass and the scale pass for a tool, with its text types taken
-// from the parameter fields (their integer parts). A text type field that
-// is not a number, or is missing, is a ToolError.
+// from the parameter fields. A missing field is a ToolError; a field that is
+// no number is one only when the host lists character sizes.
 HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
                               const std::vector<std::string>& fields);
 

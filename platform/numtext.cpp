@@ -80,7 +80,15 @@ double ParseNumber(const std::string& text) {
   return v;
 }
 
-long long IntPart(double v) { return static_cast<long long>(std::floor(v)); }
+long long IntPart(double v) {
+  // Beyond the range of a long long the value is held at its end: such a
+  // field only ever selects "beyond every list", never a real entry.
+  constexpr double kLimit = 4611686018427387904.0;  // 2^62
+  double f = std::floor(v);
+  if (f >= kLimit) return static_cast<long long>(kLimit);
+  if (f <= -kLimit) return -static_cast<long long>(kLimit);
+  return static_cast<long long>(f);
+}
 
 double RoundHalfEven(double v) {
   double r = std::floor(v);

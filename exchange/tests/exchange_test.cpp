@@ -14,7 +14,7 @@ ItemTable Table(std::initializer_list<std::string> items) {
 }
 
 KeySet FinishKeys() {
-  return {{4},
+  return {{"4"},
           {{"hp1 ", 3, 1}, {"hp1-", 2, 1}, {"hp2 ", 3, 2}, {"hp3 ", 3, 3}, {"hp4-", 2, 4}, {"hp5-", 2, 5}}};
 }
 
@@ -56,15 +56,15 @@ TEST(HostValues, GroupScaleAndTextSizes) {
   }
   auto f = ReadHostValues(Table({"lgf", hs, hcw, hcd, hch}), FinishKeys());
   EXPECT_EQ(f.scale, 16);
-  EXPECT_EQ(f.Text(4).width, 4);
-  EXPECT_EQ(f.Text(4).spacing, 4.5);
-  EXPECT_EQ(f.Text(4).height, 8);
+  EXPECT_EQ(f.Text("4").width, 4);
+  EXPECT_EQ(f.Text("4").spacing, 4.5);
+  EXPECT_EQ(f.Text("4").height, 8);
   EXPECT_EQ(ReadHostValues(Table({"lg0", hs}), FinishKeys()).scale, 1);
   // No "hs": scale 0; no "lg": group 0.
   auto none = ReadHostValues(Table({"ly1"}), FinishKeys());
   EXPECT_EQ(none.scale, 0);
   EXPECT_EQ(none.layerGroup, "");
-  EXPECT_EQ(none.Text(4).width, 0);
+  EXPECT_EQ(none.Text("4").width, 0);
 }
 
 TEST(HostValues, MalformedHostItemsFail) {
@@ -73,8 +73,12 @@ TEST(HostValues, MalformedHostItemsFail) {
   EXPECT_THROW(ReadHostValues(Table({"hcw 1 2 3"}), FinishKeys()), ToolError);  // no type 4
   EXPECT_THROW(ReadHostValues(Table({"lg0", "hs x"}), FinishKeys()), ToolError);
   KeySet bad = FinishKeys();
-  bad.textTypes = {-1};
+  bad.textTypes = {"-1"};
   EXPECT_THROW(ReadHostValues(Table({"hcw 1"}), bad), ToolError);
+  bad.textTypes = {"x"};
+  EXPECT_THROW(ReadHostValues(Table({"hcw 1"}), bad), ToolError);
+  // Without character sizes from the host the text type is never read.
+  EXPECT_EQ(ReadHostValues(Table({"ly1"}), bad).Text("x").width, 0);
 }
 
 TEST(HostValues, PickedPointsByTheirMark) {
@@ -133,11 +137,12 @@ TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
   auto items = Table({"lg1", "hs 2 3", "hcw 1 2 3", "hcd 0.1 0.2 0.3", "hp1-  1 1", "hp2   2 2"});
   auto f = ReadToolHostValues(items, kFinishKeys, {"2", "x"});
   EXPECT_EQ(f.scale, 3);
-  EXPECT_EQ(f.Text(2).width, 2);
+  EXPECT_EQ(f.Text("2").width, 2);
   EXPECT_EQ(f.Mark(1), '-');
   auto b = ReadToolHostValues(items, kTitleBlockKeys, {"x", "3.7"});  // field 1, integer part 3
-  EXPECT_EQ(b.Text(3).spacing, 0.3);
+  EXPECT_EQ(b.Text("3.7").spacing, 0.3);
   EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {"a"}), ToolError);
+  EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {"1e30"}), ToolError);
   EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {}), ToolError);
   // The hole tool reads no text sizes and starts its scale at 1.
   auto h = ReadToolHostValues(Table({"hcw x", "hp1   5 6"}), kHoleKeys, {});

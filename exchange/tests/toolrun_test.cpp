@@ -95,6 +95,14 @@ TEST_F(ToolRun, AFailedRunLeavesTheExchangeFileAsTheHostWroteIt) {
   EXPECT_EQ(platform::FromCp932(platform::ReadBytes("jwc_temp.txt")), many);
 }
 
+TEST_F(ToolRun, NothingToDrawLeavesTheFileAlone) {
+  platform::ReplaceFile("jwc_temp.txt", "lg2\r\n");
+  platform::ReplaceFile("p.jyd", "x\r\n");
+  EXPECT_FALSE(RunToolWords({"jwc_temp.txt", "p.jyd"}, kSpec,
+                            [](const ToolInput&) -> Output { throw NoDrawing(); }));
+  EXPECT_EQ(platform::FromCp932(platform::ReadBytes("jwc_temp.txt")), "lg2\r\n");
+}
+
 TEST_F(ToolRun, MainReportsOneLineAndExitsNonZero) {
   platform::ReplaceFile("jwc_temp.txt", "lg2\r\n");
   platform::ReplaceFile("p.jyd", "x\r\n");

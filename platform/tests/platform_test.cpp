@@ -149,6 +149,8 @@ TEST(NumberText, ParsesStrictly) {
 TEST(NumberText, Rounding) {
   EXPECT_EQ(IntPart(2.7), 2);
   EXPECT_EQ(IntPart(-2.5), -3);
+  EXPECT_GT(IntPart(1e30), 1000000000000000000LL);
+  EXPECT_LT(IntPart(-1e30), -1000000000000000000LL);
   EXPECT_EQ(RoundHalfEven(2.5), 2);
   EXPECT_EQ(RoundHalfEven(3.5), 4);
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
