@@ -1,0 +1,49 @@
+// The shared plane geometry, against values worked out by hand.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "exchange/geometry.h"
+#include "exchange/records.h"
+
+using exchange::Num;
+using exchange::Point;
+
+TEST(Geometry, ArrowHeadOpensTowardTheLeader) {
+  // Tip (0, 0), leader to (10, 10): the direction is 44.9999992323827
+  // degrees, not 45, because degrees and radians meet through 3.1415926.
+  const double direction = 90 - std::atan(10.0 / 10.0) * 180 / exchange::kPi;
+  EXPECT_EQ(Num(direction), "44.9999992323827");
+  const auto ahead = exchange::ArrowHead({0, 0}, direction, 15, 3, false);
+  EXPECT_EQ(Num(ahead.end1.x), "2.59807624484694");
+  EXPECT_EQ(Num(ahead.end1.y), "1.49999994198735");
+  EXPECT_EQ(Num(ahead.end2.x), "1.50000008121771");
+  EXPECT_EQ(Num(ahead.end2.y), "2.59807616446225");
+  // A leader leaving the tip downward takes the barbs the other way.
+  const auto back = exchange::ArrowHead({1, 1}, direction, 15, 3, true);
+  EXPECT_EQ(Num(back.end1.x), "-1.59807624484694");
+  EXPECT_EQ(Num(back.end2.y), "-1.59807616446225");
+  // An arrow of length 0 ends where it starts.
+  const auto none = exchange::ArrowHead({4, 5}, 30, 15, 0, false);
+  EXPECT_EQ(none.end1.x, 4);
+  EXPECT_EQ(none.end2.y, 5);
+}
+
+TEST(Geometry, RotationAboutAPoint) {
+  // A quarter turn of (2, 1) about (1, 1) lands on (1, 2), short by the
+  // cosine of 1.5707963 radians.
+  const Point q = exchange::RotateAbout({2, 1}, {1, 1}, 90);
+  EXPECT_EQ(Num(q.x), "1.0000000267949");
+  EXPECT_EQ(Num(q.y), "2");
+  const Point h = exchange::RotateAbout({3, 1}, {1, 1}, 180);
+  EXPECT_NEAR(h.x, -1, 1e-12);
+  EXPECT_NEAR(h.y, 1 + 2 * 5.358979e-8, 1e-12);
+  const Point same = exchange::RotateAbout({7, -3}, {7, -3}, 33);
+  EXPECT_EQ(same.x, 7);
+  EXPECT_EQ(same.y, -3);
+}
+
+TEST(Geometry, TextPlacement) {
+  EXPECT_EQ(exchange::CentredStart(20, 3), 18.5);
+  EXPECT_EQ(exchange::StartBefore(40, 2.75 + 0.5), 36.75);
+}
