@@ -1,0 +1,251 @@
+// Every control of Form1 as one row of data: the window builds itself from
+// this table, and the form model creates its controls from it. Rows follow
+// the tabs in index order; tab -1 is the strip below the tabs.
+#include "settings/form.h"
+
+namespace mokrav {
+
+namespace {
+
+constexpr ControlKind kCombo = ControlKind::Combo;
+constexpr ControlKind kCheck = ControlKind::Check;
+constexpr ControlKind kOption = ControlKind::Option;
+constexpr ControlKind kLabel = ControlKind::Label;
+constexpr ControlKind kButton = ControlKind::Button;
+
+const std::vector<ControlSpec> kControls = {
+    // ---- Tab 0: welding symbol ----
+    {.name = "C33", .kind = kOption, .tab = 0, .caption = "", .toolTip = "溶接方法を、設定します",
+     .optionCount = 13, .optionDefault = 9,
+     .optionToolTips = "両フランジ形溶接|片フランジ形溶接|I形溶接|V形溶接|レ溶接|J形溶接|Ｕ形溶接|"
+                       "フレアＶ形溶接|片フレアＶ形溶接|隅肉溶接|プラグ・スロット溶接|"
+                       "ビード・肉盛溶接|スポット溶接",
+     .picture = true},
+    {.name = "C34", .kind = kOption, .tab = 0, .caption = "", .toolTip = "",
+     .optionCount = 3, .optionDefault = 0, .optionCaptions = "手前|裏|両面",
+     .optionToolTips = "指示側溶接|指示と反対側の溶接|両側の溶接"},
+    {.name = "Com7", .kind = kCombo, .tab = 0, .caption = "文字", .toolTip = "文字サイズを決めます", .listOnly = true},
+    {.name = "Com8", .kind = kCombo, .tab = 0, .caption = "線色", .toolTip = "引出線などの線色を決めます", .listOnly = true},
+    {.name = "Com58", .kind = kCombo, .tab = 0, .caption = "レイヤ", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com61", .kind = kCombo, .tab = 0, .caption = "レイヤ", .toolTip = "線の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com161", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接部の仕上方法を指示", .fixedPitch = true},
+    {.name = "Com162", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接部の仕上方法を指示", .fixedPitch = true},
+    {.name = "Com159", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "ルート間隔などの指示"},
+    {.name = "Com160", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "ルート間隔などの指示"},
+    {.name = "Com157", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "開先深さなどの指示"},
+    {.name = "Com158", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "開先深さなどの指示"},
+    {.name = "Com38", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接の角度を入力します"},
+    {.name = "Com39", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接の角度を入力します"},
+    {.name = "Com155", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接部の形状を指定", .fixedPitch = true},
+    {.name = "Com156", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接部の形状を指定", .fixedPitch = true},
+    {.name = "Com42", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接長さ-ピッチ等を入力します", .sorted = true},
+    {.name = "Com43", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接長さ-ピッチ等を入力します", .sorted = true},
+    {.name = "Com37", .kind = kCombo, .tab = 0, .caption = "", .toolTip = "溶接方法などを入力します", .sorted = true, .fixedPitch = true},
+    {.name = "H36", .kind = kCheck, .tab = 0, .caption = "千鳥溶接", .toolTip = "千鳥溶接を指示します"},
+    {.name = "H35", .kind = kCheck, .tab = 0, .caption = "全角", .toolTip = "文字を全角にします"},
+    {.name = "H34", .kind = kCheck, .tab = 0, .caption = "現場", .toolTip = "現場での溶接を指示します"},
+    {.name = "H33", .kind = kCheck, .tab = 0, .caption = "全周", .toolTip = "全周溶接を指示します"},
+    {.name = "Co32", .kind = kButton, .tab = 0, .caption = "作図", .toolTip = "作図データを出力します"},
+    {.name = "Co31", .kind = kButton, .tab = 0, .caption = "クリア", .toolTip = "設定をクリアします"},
+
+    // ---- Tab 1: surface finish ----
+    {.name = "C23", .kind = kOption, .tab = 1, .caption = "", .toolTip = "",
+     .optionCount = 8, .optionDefault = 5,
+     .optionToolTips = "無仕上げ|一発仕上げ|二発仕上げ|三発仕上|４発仕上|自由|必須|禁止", .picture = true},
+    {.name = "Com5", .kind = kCombo, .tab = 1, .caption = "文字", .toolTip = "文字サイズを決めます", .listOnly = true},
+    {.name = "Com6", .kind = kCombo, .tab = 1, .caption = "線色", .toolTip = "引出線などの線色を決めます", .listOnly = true},
+    {.name = "Com62", .kind = kCombo, .tab = 1, .caption = "レイヤ", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com63", .kind = kCombo, .tab = 1, .caption = "レイヤ", .toolTip = "線の書込みレイヤを設定します", .listOnly = true},
+    {.name = "H1", .kind = kCheck, .tab = 1, .caption = "G　付", .toolTip = "”Ｇ”研削を指示します"},
+    {.name = "H2", .kind = kCheck, .tab = 1, .caption = "全角", .toolTip = "文字を全角にします"},
+    {.name = "Com33", .kind = kCombo, .tab = 1, .caption = "", .toolTip = "上限値などを入力します", .sorted = true},
+    {.name = "Com32", .kind = kCombo, .tab = 1, .caption = "", .toolTip = "下限値等を入力します", .sorted = true},
+    {.name = "Com30", .kind = kCombo, .tab = 1, .caption = "", .toolTip = "加工方法などを指示します", .sorted = true, .fixedPitch = true},
+    {.name = "Com31", .kind = kCombo, .tab = 1, .caption = "", .toolTip = "付加記号を入れます", .sorted = true},
+    {.name = "Co22", .kind = kButton, .tab = 1, .caption = "作図", .toolTip = "作図データを出力します"},
+    {.name = "Co21", .kind = kButton, .tab = 1, .caption = "クリア", .toolTip = "設定をクリアします"},
+
+    // ---- Tab 2: geometric tolerance ----
+    {.name = "C5", .kind = kOption, .tab = 2, .caption = "公差の種類", .toolTip = "公差の種類を選択します",
+     .optionCount = 14, .optionDefault = 0,
+     .optionToolTips = "|平面度|平行度|直角度|傾斜度|対称度|真円度|同軸度・同心度|位置度|円筒度|"
+                       "線の輪郭度|面の輪郭度|円周振れ|全周触れ",
+     .picture = true},
+    {.name = "C6", .kind = kOption, .tab = 2, .caption = "", .toolTip = "選択します",
+     .optionCount = 2, .optionDefault = 1, .pushStyle = false},
+    {.name = "Com72", .kind = kCombo, .tab = 2, .caption = "", .toolTip = "データム記号を入力します", .fontPoints = 18},
+    {.name = "Com34", .kind = kCombo, .tab = 2, .caption = "", .toolTip = "公差を入力します", .sorted = true, .fontPoints = 12},
+    {.name = "Com35", .kind = kCombo, .tab = 2, .caption = "", .toolTip = "公差の上限を入力します", .sorted = true},
+    {.name = "Com36", .kind = kCombo, .tab = 2, .caption = "", .toolTip = "公差の下限を入力します", .sorted = true},
+    {.name = "Com1", .kind = kCombo, .tab = 2, .caption = "文字ｻｲｽﾞ", .toolTip = "データムの文字サイズを決めます", .listOnly = true},
+    {.name = "Com2", .kind = kCombo, .tab = 2, .caption = "文字ｻｲｽﾞ", .toolTip = "文字サイズを決めます", .listOnly = true},
+    {.name = "Com3", .kind = kCombo, .tab = 2, .caption = "文字ｻｲｽﾞ", .toolTip = "文字サイズを決めます", .listOnly = true},
+    {.name = "Com4", .kind = kCombo, .tab = 2, .caption = "線色", .toolTip = "引出線などの線色を決めます", .listOnly = true},
+    {.name = "Com64", .kind = kCombo, .tab = 2, .caption = "文字　レイヤ", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com65", .kind = kCombo, .tab = 2, .caption = "線　　レイヤ", .toolTip = "線の書込みレイヤを設定します", .listOnly = true},
+    {.name = "A1", .kind = kCheck, .tab = 2, .caption = "全角", .toolTip = "文字を全角にします"},
+    {.name = "La2", .kind = kLabel, .tab = 2, .caption = "", .toolTip = "データムが表示されます", .fontPoints = 18, .align = 1},
+    {.name = "La1", .kind = kLabel, .tab = 2, .caption = "", .toolTip = "データムが表示されます", .fontPoints = 18, .align = 1},
+    {.name = "CO2", .kind = kButton, .tab = 2, .caption = "作図", .toolTip = "作図データを出力します"},
+    {.name = "CO1", .kind = kButton, .tab = 2, .caption = "クリア", .toolTip = "設定をクリアします"},
+
+    // ---- Tab 3: holes and threads ----
+    {.name = "C41", .kind = kOption, .tab = 3, .caption = "", .toolTip = "選択します",
+     .optionCount = 3, .optionDefault = 0, .pushStyle = false},
+    {.name = "Com28", .kind = kCombo, .tab = 3, .caption = "", .toolTip = "配置のピッチ寸法・断面図の小径寸法を入力します"},
+    {.name = "Com23", .kind = kCombo, .tab = 3, .caption = "", .toolTip = "穴・ﾈｼﾞの配置パターンを決めます", .listOnly = true},
+    {.name = "Com25", .kind = kCombo, .tab = 3, .caption = "", .toolTip = "横方向の寸法を入力します", .sorted = true},
+    {.name = "Com26", .kind = kCombo, .tab = 3, .caption = "", .toolTip = "縦方向の寸法を入力します", .sorted = true},
+    {.name = "Com27", .kind = kCombo, .tab = 3, .caption = "", .toolTip = "ﾈｼﾞ・穴の径を入力します"},
+    {.name = "Com29", .kind = kCombo, .tab = 3, .caption = "", .toolTip = "配置する個数を入力します", .listOnly = true},
+    {.name = "Com24", .kind = kCombo, .tab = 3, .caption = "", .toolTip = "作図基点からの作図方向を決めます", .listOnly = true},
+    {.name = "Com17", .kind = kCombo, .tab = 3, .caption = "外形線色", .toolTip = "外形線の線色を決めます", .listOnly = true},
+    {.name = "Com18", .kind = kCombo, .tab = 3, .caption = "線種", .toolTip = "外形線の線種を決めます", .listOnly = true},
+    {.name = "Com19", .kind = kCombo, .tab = 3, .caption = "細線線色", .toolTip = "細線(ﾈｼﾞの谷）の線色を決めます", .listOnly = true},
+    {.name = "Com20", .kind = kCombo, .tab = 3, .caption = "線種", .toolTip = "線種を決めます", .listOnly = true},
+    {.name = "Com21", .kind = kCombo, .tab = 3, .caption = "中心線 線色", .toolTip = "中心線の線色を決めます", .listOnly = true},
+    {.name = "Com22", .kind = kCombo, .tab = 3, .caption = "線種", .toolTip = "中心線の線種を決めます", .listOnly = true},
+    {.name = "Com55", .kind = kCombo, .tab = 3, .caption = "レイヤ", .toolTip = "外形線の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com56", .kind = kCombo, .tab = 3, .caption = "レイヤ", .toolTip = "細線の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com57", .kind = kCombo, .tab = 3, .caption = "レイヤ", .toolTip = "中心線の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Command6", .kind = kButton, .tab = 3, .caption = "作図", .toolTip = ""},
+    {.name = "Command7", .kind = kButton, .tab = 3, .caption = "クリア", .toolTip = ""},
+
+    // ---- Tab 4: leader text and balloon ----
+    {.name = "C51", .kind = kOption, .tab = 4, .caption = "", .toolTip = "",
+     .optionCount = 3, .optionDefault = 0, .pushStyle = false},
+    {.name = "Com11", .kind = kCombo, .tab = 4, .caption = "", .toolTip = "数量を入力します"},
+    {.name = "Com12", .kind = kCombo, .tab = 4, .caption = "", .toolTip = "穴･ﾈｼﾞなどの径を入力します"},
+    {.name = "Com13", .kind = kCombo, .tab = 4, .caption = "", .toolTip = "付加作業などを入力します", .sorted = true},
+    {.name = "Label_Paren", .kind = kLabel, .tab = 4, .caption = "（　　　　　　　　　　　）", .toolTip = ""},
+    {.name = "Com40", .kind = kCombo, .tab = 4, .caption = "", .toolTip = "文字列を入力します", .sorted = true, .fontPoints = 9.75},
+    {.name = "Com14", .kind = kCombo, .tab = 4, .caption = "", .toolTip = "付加作業・備考などを入力します", .sorted = true},
+    {.name = "Com15", .kind = kCombo, .tab = 4, .caption = "", .toolTip = "番号などを入力します"},
+    {.name = "Com16", .kind = kCombo, .tab = 4, .caption = "直径Φ", .toolTip = "バルーンの直径を入力します"},
+    {.name = "H53", .kind = kCheck, .tab = 4, .caption = "自動加算", .toolTip = "自動加算を設定します"},
+    {.name = "H52", .kind = kCheck, .tab = 4, .caption = "", .toolTip = "実点による作図を設定します", .picture = true},
+    {.name = "C52", .kind = kOption, .tab = 4, .caption = "", .toolTip = "",
+     .optionCount = 3, .optionDefault = 0, .optionCaptions = "通常|全角|半角",
+     .optionToolTips = "入力された文字列がそのまま作図されます。|全角に変換され作図されます|"
+                       "半角に出来るものは半角に変換して作図されます"},
+    {.name = "Com9", .kind = kCombo, .tab = 4, .caption = "文字", .toolTip = "文字サイズを決めます", .listOnly = true},
+    {.name = "Com10", .kind = kCombo, .tab = 4, .caption = "線種", .toolTip = "引出線などの線色を決めます", .listOnly = true},
+    {.name = "Com66", .kind = kCombo, .tab = 4, .caption = "レイヤ", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com67", .kind = kCombo, .tab = 4, .caption = "レイヤ", .toolTip = "引出線の書込みレイヤを設定します", .listOnly = true},
+    {.name = "La51", .kind = kLabel, .tab = 4, .caption = "", .toolTip = "バルーン内に作図される文字が表示されます",
+     .fontPoints = 15.75, .bold = true, .align = 1},
+    {.name = "Label_Quote", .kind = kLabel, .tab = 4, .caption = "文字を、公差記入に引用出来ます", .toolTip = ""},
+    {.name = "La71", .kind = kLabel, .tab = 4, .caption = "", .toolTip = "交差記入へ引用される文字が表示されます"},
+    {.name = "Command2", .kind = kButton, .tab = 4, .caption = "作図", .toolTip = "作図データを作成します"},
+    {.name = "Command3", .kind = kButton, .tab = 4, .caption = "クリア", .toolTip = "設定をクリアします"},
+
+    // ---- Tab 5: shaft and hole tolerances ----
+    {.name = "C61", .kind = kOption, .tab = 5, .caption = "", .toolTip = "",
+     .optionCount = 4, .optionDefault = 0, .optionCaptions = "穴用|軸用|公差無し|独自公差",
+     .optionToolTips = "穴公差を選択します|軸公差を選択します||"},
+    {.name = "Com52", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "穴公差を設定します", .sorted = true},
+    {.name = "Com53", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "軸公差を設定します", .sorted = true},
+    {.name = "Com70", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "独自公差時の上限の公差を入力します", .sorted = true},
+    {.name = "Com71", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "独自公差時の下限の公差を入力します", .sorted = true},
+    {.name = "H66", .kind = kCheck, .tab = 5, .caption = "寸化", .toolTip = "寸法図形にします"},
+    {.name = "H61", .kind = kCheck, .tab = 5, .caption = "全角", .toolTip = "全角を設定します（公差は半角になります）"},
+    {.name = "H62", .kind = kCheck, .tab = 5, .caption = "付", .toolTip = "先頭に”Φ”を付けるかどうか設定します"},
+    {.name = "Com50", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "表示する桁数を設定します", .listOnly = true},
+    {.name = "Com48", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "寸法補助線からの突出し寸法を指定します", .sorted = true},
+    {.name = "Com47", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "外形から寸法引出線の離れ値を設定します", .sorted = true},
+    {.name = "Com49", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "引出線から文字を記入する位置を設定します", .sorted = true},
+    {.name = "Com51", .kind = kCombo, .tab = 5, .caption = "", .toolTip = "寸法線内に文字が入らない時のｵﾌｾｯﾄ値を設定します", .sorted = true},
+    {.name = "H65", .kind = kCheck, .tab = 5, .caption = "", .toolTip = "矢印の代わりに実点を作図します", .picture = true},
+    {.name = "Com44", .kind = kCombo, .tab = 5, .caption = "寸法文字", .toolTip = "文字サイズを設定します", .listOnly = true},
+    {.name = "Com45", .kind = kCombo, .tab = 5, .caption = "公差文字", .toolTip = "公差の文字サイズを設定します", .listOnly = true},
+    {.name = "Com46", .kind = kCombo, .tab = 5, .caption = "線色", .toolTip = "引き出し線等の線色を設定します", .listOnly = true},
+    {.name = "Com68", .kind = kCombo, .tab = 5, .caption = "レイヤ", .toolTip = "寸法文字と公差文字の保存先レイヤを指定します", .listOnly = true},
+    {.name = "Com69", .kind = kCombo, .tab = 5, .caption = "レイヤ", .toolTip = "引出線の保存先レイヤを指定します", .listOnly = true},
+    {.name = "H67", .kind = kCheck, .tab = 5, .caption = "引用", .toolTip = "引出文字から引用します。"},
+    {.name = "Command4", .kind = kButton, .tab = 5, .caption = "作図", .toolTip = "作図データを作成します"},
+    {.name = "Command5", .kind = kButton, .tab = 5, .caption = "クリア", .toolTip = "設定をクリアします"},
+
+    // ---- Tab 6: section indication; columns text, cutting-plane line, arrows ----
+    {.name = "Com87", .kind = kCombo, .tab = 6, .caption = "矢の長さ", .toolTip = "矢の長さを入力します"},
+    {.name = "Com88", .kind = kCombo, .tab = 6, .caption = "矢の角度", .toolTip = "矢の角度を入力します"},
+    {.name = "Com75", .kind = kCombo, .tab = 6, .caption = "文字", .toolTip = "文字サイズを決めます", .listOnly = true},
+    {.name = "Com76", .kind = kCombo, .tab = 6, .caption = "レイヤ", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com77", .kind = kCombo, .tab = 6, .caption = "断面線", .toolTip = "断面を現す線の線色を指定します", .listOnly = true},
+    {.name = "Com78", .kind = kCombo, .tab = 6, .caption = "線種", .toolTip = "線種を指定します", .listOnly = true},
+    {.name = "Com79", .kind = kCombo, .tab = 6, .caption = "レイヤ", .toolTip = "書き込みレイヤを指定しす", .listOnly = true},
+    {.name = "Com80", .kind = kCombo, .tab = 6, .caption = "指示線", .toolTip = "断面方向を示す線色を指定します", .listOnly = true},
+    {.name = "Com81", .kind = kCombo, .tab = 6, .caption = "線種", .toolTip = "線種を指定します", .listOnly = true},
+    {.name = "Com82", .kind = kCombo, .tab = 6, .caption = "レイヤ", .toolTip = "書き込みレイヤを指定しす", .listOnly = true},
+    {.name = "H81", .kind = kCheck, .tab = 6, .caption = "全角", .toolTip = "全角に変換します"},
+    {.name = "Com89", .kind = kCombo, .tab = 6, .caption = "", .toolTip = "最後につける文字を入力します", .sorted = true},
+    {.name = "Com83", .kind = kCombo, .tab = 6, .caption = "", .toolTip = "記号１を入力します"},
+    {.name = "Com84", .kind = kCombo, .tab = 6, .caption = "", .toolTip = "記号２を入力します"},
+    {.name = "Com85", .kind = kCombo, .tab = 6, .caption = "", .toolTip = "記号３を入力します"},
+    {.name = "Com86", .kind = kCombo, .tab = 6, .caption = "", .toolTip = "記号４を入力します"},
+    {.name = "C81", .kind = kOption, .tab = 6, .caption = "パターン選択", .toolTip = "断面線を示すパターンを選択します",
+     .optionCount = 2, .optionDefault = 0, .picture = true},
+    {.name = "Command8", .kind = kButton, .tab = 6, .caption = "作図", .toolTip = "作図データを作成します"},
+    {.name = "Command9", .kind = kButton, .tab = 6, .caption = "クリア", .toolTip = "設定をクリアします"},
+
+    // ---- Tab 7: title block; one row per cell kind, chosen by C91 ----
+    {.name = "Label_TitleNote", .kind = kLabel, .tab = 7,
+     .caption = "全角変換はありません、入力された文字がそのまま作図されます。"
+                "また、図面枠はフォーマットが違いますので個別に作図します。",
+     .toolTip = ""},
+    {.name = "C91", .kind = kOption, .tab = 7, .caption = "", .toolTip = "作図方法を選択します",
+     .optionCount = 5, .optionDefault = 0, .optionCaptions = "品名|図番|尺度|設計者|処理/他"},
+    {.name = "Label_TitleHead", .kind = kLabel, .tab = 7, .caption = "文字     レイヤ", .toolTip = ""},
+    {.name = "Com101", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "", .sorted = true},
+    {.name = "Com102", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "", .sorted = true},
+    {.name = "Com91", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "品名欄の文字サイズを決めます", .listOnly = true},
+    {.name = "Com96", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com103", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "", .sorted = true},
+    {.name = "Com92", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "図番欄の文字サイズを決めます", .listOnly = true},
+    {.name = "Com97", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com104", .kind = kCombo, .tab = 7, .caption = "", .toolTip = ""},
+    {.name = "Com93", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "尺度欄の文字サイズを決めます", .listOnly = true},
+    {.name = "Com98", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com105", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "", .sorted = true},
+    {.name = "Com106", .kind = kCombo, .tab = 7, .caption = "", .toolTip = ""},
+    {.name = "Com94", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "設計者欄の文字サイズを決めます", .listOnly = true},
+    {.name = "Com99", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "Com107", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "", .sorted = true},
+    {.name = "Com95", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "処理方法欄の文字サイズを決めます", .listOnly = true},
+    {.name = "Com100", .kind = kCombo, .tab = 7, .caption = "", .toolTip = "文字の書込みレイヤを設定します", .listOnly = true},
+    {.name = "H91", .kind = kCheck, .tab = 7, .caption = "引用", .toolTip = "重量計算の結果を引用します"},
+    {.name = "C92", .kind = kOption, .tab = 7, .caption = "", .toolTip = "",
+     .optionCount = 3, .optionDefault = 1, .optionCaptions = "左寄せ|中央|右寄せ",
+     .optionToolTips = "左寄せで作図します|中央に作図します|右寄せで作図します"},
+    {.name = "Command11", .kind = kButton, .tab = 7, .caption = "作図", .toolTip = "作図データを作成します"},
+    {.name = "Command12", .kind = kButton, .tab = 7, .caption = "クリア", .toolTip = "設定をクリアします"},
+
+    // ---- Tab 8: weight calculator ----
+    {.name = "Com150", .kind = kCombo, .tab = 8, .caption = "", .toolTip = "比重・質量/ｍのデータを選択します",
+     .sorted = true, .fixedPitch = true},
+    {.name = "Label36", .kind = kLabel, .tab = 8, .caption = "厚さ：ｔ　　　　　　　　ｍｍ", .toolTip = ""},
+    {.name = "Com151", .kind = kCombo, .tab = 8, .caption = "", .toolTip = "厚さを入力します"},
+    {.name = "Label45", .kind = kLabel, .tab = 8,
+     .caption = "幅　：W　　　　　　　 ｍｍ　　　　　　　　　　　", .toolTip = ""},
+    {.name = "Com152", .kind = kCombo, .tab = 8, .caption = "", .toolTip = "幅を入力します"},
+    {.name = "Label48", .kind = kLabel, .tab = 8, .caption = "長さ：L　　　　　　　　ｍｍ", .toolTip = ""},
+    {.name = "Com153", .kind = kCombo, .tab = 8, .caption = "", .toolTip = "長さを入力します"},
+    {.name = "La11", .kind = kLabel, .tab = 8, .caption = "重量", .toolTip = "",
+     .fontPoints = 14.25, .bold = true, .align = 2},
+    {.name = "Label_Kg", .kind = kLabel, .tab = 8, .caption = "（ｋｇ）", .toolTip = ""},
+    {.name = "Command13", .kind = kButton, .tab = 8, .caption = "重量計算", .toolTip = "重量を計算します"},
+
+    // ---- Tab 9: settings ----
+    {.name = "Com54", .kind = kCombo, .tab = 9, .caption = "JWW本体の保存先：", .toolTip = "作図データの保存先を入力します"},
+    {.name = "Com59", .kind = kCombo, .tab = 9, .caption = "矢印長さ：", .toolTip = "矢印の長さを入力します"},
+    {.name = "Com60", .kind = kCombo, .tab = 9, .caption = "矢印角度：", .toolTip = "矢印の角度を入力します"},
+    {.name = "Command10", .kind = kButton, .tab = 9, .caption = "設定完了", .toolTip = "新規に入力した数値などを記憶します"},
+
+    // ---- Below the tabs ----
+    {.name = "Command1", .kind = kButton, .tab = -1, .caption = "終了", .toolTip = "追加データを保存して終了します"},
+};
+
+}  // namespace
+
+const std::vector<ControlSpec>& ControlTable() { return kControls; }
+
+}  // namespace mokrav
