@@ -1,0 +1,196 @@
+// The memory file "mokrav.mfg" and the pending history: what the user typed
+// into the remembered boxes comes back in later runs.
+//
+// The file holds one memory line per remembered entry: the memory key in
+// decimal digits, one blank, the text exactly as it stood in the box, CR LF.
+// It only ever grows: start-up reads it, the exit button appends the lines
+// queued during the run, and nothing in the suite rewrites or shortens it.
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/cp932.h"
+#include "platform/textfile.h"
+#include "settings/memory/memory_file.h"
+#include "settings/procedures.h"
+
+namespace mokrav {
+
+namespace {
+
+// The keys the restore step knows, in ascending order. Each names the combo
+// box of the same number, except 41, whose lines go into the note box Com14.
+constexpr int kMemoryKeys[] = {11,  12,  13,  14,  15,  16,  25,  26,  27,  28,  30,
+                               31,  32,  33,  34,  35,  36,  37,  40,  41,  42,  43,
+                               47,  48,  49,  51,  52,  53,  54,  59,  60,  70,  71,
+                               72,  83,  84,  85,  86,  87,  88,  89,  101, 102, 103,
+                               104, 105, 106, 107, 150, 157, 158, 159, 160};
+
+bool IsMemoryKey(int key) {
+  for (int k : kMemoryKeys) {
+    if (k == key) return true;
+  }
+  return false;
+}
+
+// The box that a memory line's key text restores into, if the key is one of
+// the known keys written exactly as the exit button writes it.
+std::optional<std::string> BoxOfKeyText(const std::string& keyText) {
+  for (int k : kMemoryKeys) {
+    if (keyText == std::to_string(k)) {
+      return "Com" + std::to_string(k == 41 ? 14 : k);
+    }
+  }
+  return std::nullopt;
+}
+
+// The memory key of a box: the number in its name, when that number is a
+// known key ("Com37" -> 37). Boxes without a key give nothing.
+std::optional<int> KeyOfBox(const std::string& comboName) {
+  if (comboName.size() < 4 || comboName.compare(0, 3, "Com") != 0) return std::nullopt;
+  int n = 0;
+  for (std::size_t i = 3; i < comboName.size(); ++i) {
+    char c = comboName[i];
+    if (c < '0' || c > '9' || n > 10000) return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  // Key 41 belongs to no box of its own; nothing ever queues it.
+  if (n == 41 || !IsMemoryKey(n)) return std::nullopt;
+  return n;
+}
+
+// The file's lines as raw bytes. CR and LF never occur inside a double-byte
+// character of code page 932, so the split is safe before decoding; each
+// line is then decoded on its own, so one damaged line cannot swallow the
+// line end of the next.
+std::vector<std::string> SplitRawLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool pending = false;  // a line has begun (possibly empty)
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      pending = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      line.push_back(c);
+      pending = true;
+    }
+  }
+  if (pending) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+std::filesystem::path MemoryFilePath(const std::string& folder) {
+  return std::filesystem::path(folder) / kMemoryFileName;
+}
+
+void RestoreMemory(Form& f, const std::string& folder) {
+  // The exit button appends to the same file that start-up read.
+  f.startFolder = folder;
+  const std::filesystem::path path = MemoryFilePath(folder);
+
+  // Before the first exit that had something to remember there is no
+  // memory file yet: that is an empty memory, not an error.
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return;
+
+  std::string bytes;
+  try {
+    bytes = platform::ReadBytes(path);
+  } catch (const std::exception&) {
+    // An unreadable memory file restores nothing; the built-in lists still
+    // fill and the exit button still only appends, so nothing is lost.
+    return;
+  }
+
+  std::vector<std::string> lines = SplitRawLines(bytes);
+  if (lines.size() >= kMemoryCapacity) {
+    // The oldest entries are kept; the newest lines, at the end, are the
+    // ones left out. The file is left as it is.
+    lines.resize(kMemoryCapacity);
+    f.MSG = "ファイルが一杯です";
+    f.memoryFull = true;
+  }
+
+  for (const std::string& raw : lines) {
+    if (raw.empty()) continue;
+    const std::string line = platform::FromCp932(raw);
+    // Key, one blank, the text: the text is everything after the first
+    // blank, so blanks and commas inside it come back as they were typed.
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string::npos) continue;  // a bare key remembers nothing
+    const std::string value = line.substr(blank + 1);
+    if (value.empty()) continue;  // an empty text is never remembered
+    const std::optional<std::string> box = BoxOfKeyText(line.substr(0, blank));
+    if (!box || !f.Has(*box)) continue;
+    // A remembered text equal to a built-in row, or a line written twice,
+    // simply gives the list two equal rows.
+    f.Combo(*box).AddItem(value);
+  }
+}
+
+bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {
+  ComboBox& box = f.Combo(comboName);
+  const std::string t = box.text;
+  if (t.empty()) return true;
+  if (box.Find(t) >= 0) return true;
+
+  const std::optional<int> key = withKey ? KeyOfBox(comboName) : std::nullopt;
+  if (key) {
+    // A queued line must survive the trip through the memory file: a line
+    // break would split it, and the file holds code page 932 only. Such a
+    // text is not taken into the list either, so the next press reports
+    // it again instead of silently skipping it.
+    if (t.find('\r') != std::string::npos || t.find('\n') != std::string::npos) {
+      f.MSG = "改行を含む入力は記憶できません";
+      return false;
+    }
+    if (std::optional<char32_t> ch = platform::FirstUnencodable(t)) {
+      std::string shown = platform::U32ToUtf8(std::u32string(1, *ch));
+      f.MSG = "記憶できない文字「" + shown + "」が含まれています";
+      return false;
+    }
+  }
+
+  box.AddItem(t);
+  if (key) f.pendingHistory += std::to_string(*key) + " " + t + "\r\n";
+  return true;
+}
+
+void Command10_Click(Form& f) {
+  f.MSG.clear();
+  bool ok = RememberEntry(f, "Com54");
+  ok = RememberEntry(f, "Com59") && ok;
+  ok = RememberEntry(f, "Com60") && ok;
+  // A refused entry leaves its reason in the status line.
+  if (ok) f.MSG = "設定を記憶しました";
+}
+
+void Command1_Click(Form& f) {
+  if (!f.pendingHistory.empty()) {
+    const std::filesystem::path path = MemoryFilePath(f.startFolder);
+    try {
+      // One block per run: the queued lines, then an empty line.
+      platform::AppendFile(path, f.pendingHistory + "\r\n");
+    } catch (const std::exception&) {
+      // Staying open keeps the queued entries; the user can free the disk
+      // or fix the folder's rights and press the button again.
+      f.MSG = "追加データを保存できません（" + path.string() +
+              "）。確認して、もう一度「終了」を押してください";
+      return;
+    }
+    f.pendingHistory.clear();
+  }
+  f.quitRequested = true;
+}
+
+}  // namespace mokrav

@@ -1,0 +1,100 @@
+// The exit button "終了": the queued memory lines are appended to the memory
+// file in one block, and a failed write never costs the user an entry.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "memory_test_util.h"
+#include "platform/cp932.h"
+#include "settings/procedures.h"
+
+namespace mokrav {
+namespace {
+
+using testing::TempFolder;
+
+TEST(Exit, NothingQueuedLeavesNoFile) {
+  TempFolder dir;
+  Form f;
+  Form_Load(f, dir.Text());
+  Command1_Click(f);
+  EXPECT_TRUE(f.quitRequested);
+  EXPECT_FALSE(std::filesystem::exists(dir.MemoryFile()));
+}
+
+TEST(Exit, CreatesMissingFileWithQueuedLines) {
+  TempFolder dir;
+  Form f;
+  Form_Load(f, dir.Text());
+  f.Com(54).text = "d:\\work\\";
+  Command10_Click(f);
+  f.Com(101).text = "製品 A";
+  RememberEntry(f, "Com101");
+  Command1_Click(f);
+  EXPECT_TRUE(f.quitRequested);
+  EXPECT_EQ(dir.ReadMemoryBytes(), platform::ToCp932("54 d:\\work\\\r\n101 製品 A\r\n\r\n"));
+}
+
+TEST(Exit, AppendsAfterWhatIsThere) {
+  TempFolder dir;
+  const std::string old = platform::ToCp932("59 4.5\r\n\r\n12 M7\r\n\r\n");
+  dir.WriteMemoryBytes(old);
+  Form f;
+  Form_Load(f, dir.Text());
+  f.Com(12).text = "M7";  // restored: not new
+  RememberEntry(f, "Com12");
+  f.Com(13).text = "ザグリ";
+  RememberEntry(f, "Com13");
+  Command1_Click(f);
+  EXPECT_EQ(dir.ReadMemoryBytes(), old + platform::ToCp932("13 ザグリ\r\n\r\n"));
+}
+
+// What one run remembers, the next run offers again, exactly as typed.
+TEST(Exit, RoundTripThroughTheMemoryFile) {
+  TempFolder dir;
+  const std::string texts[] = {"製品 A", "a,13 b", " lead", "\"q\"", "ｼﾞｭﾗﾙﾐﾝ"};
+  {
+    Form f;
+    Form_Load(f, dir.Text());
+    for (const std::string& t : texts) {
+      f.Com(101).text = t;
+      ASSERT_TRUE(RememberEntry(f, "Com101")) << t;
+    }
+    Command1_Click(f);
+    ASSERT_TRUE(f.quitRequested);
+  }
+  Form g;
+  Form_Load(g, dir.Text());
+  for (const std::string& t : texts) {
+    EXPECT_GE(g.Com(101).Find(t), 0) << t;
+    g.Com(101).text = t;
+    RememberEntry(g, "Com101");
+  }
+  EXPECT_TRUE(g.pendingHistory.empty()) << "nothing typed again is queued again";
+}
+
+TEST(Exit, FailedAppendKeepsHistoryAndStaysOpen) {
+  TempFolder dir;
+  Form f;
+  Form_Load(f, dir.Text());
+  f.Com(54).text = "d:\\work\\";
+  Command10_Click(f);
+  const std::string queued = f.pendingHistory;
+
+  // The memory file's place is taken by a folder: the append must fail.
+  std::filesystem::create_directory(dir.MemoryFile());
+  Command1_Click(f);
+  EXPECT_FALSE(f.quitRequested);
+  EXPECT_EQ(f.pendingHistory, queued);
+  EXPECT_NE(f.MSG.find("終了"), std::string::npos) << f.MSG;
+
+  // Once the user has put things right, the same press saves everything.
+  std::filesystem::remove(dir.MemoryFile());
+  Command1_Click(f);
+  EXPECT_TRUE(f.quitRequested);
+  EXPECT_EQ(dir.ReadMemoryBytes(), "54 d:\\work\\\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace mokrav

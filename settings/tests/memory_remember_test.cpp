@@ -1,0 +1,110 @@
+// RememberEntry and the settings button "設定完了": which texts join their
+// list, which are queued for the memory file, and what is refused.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "memory_test_util.h"
+#include "settings/procedures.h"
+
+namespace mokrav {
+namespace {
+
+using testing::TempFolder;
+using Items = std::vector<std::string>;
+
+class Remember : public ::testing::Test {
+ protected:
+  void SetUp() override { Form_Load(f, dir.Text()); }
+  TempFolder dir;
+  Form f;
+};
+
+TEST_F(Remember, NewTextJoinsListAndIsQueuedOnce) {
+  f.Com(54).text = "d:\\work\\";
+  EXPECT_TRUE(RememberEntry(f, "Com54"));
+  EXPECT_EQ(f.Com(54).items, (Items{"b:\\jww\\", "c:\\jww\\", "d:\\work\\"}));
+  EXPECT_EQ(f.pendingHistory, "54 d:\\work\\\r\n");
+  EXPECT_TRUE(RememberEntry(f, "Com54"));
+  EXPECT_EQ(f.pendingHistory, "54 d:\\work\\\r\n");
+  EXPECT_EQ(f.Com(54).items.size(), 3u);
+}
+
+TEST_F(Remember, TextsThatAreNotNew) {
+  f.Com(54).Select(1);  // a built-in row
+  f.Com(59).text = "";
+  EXPECT_TRUE(RememberEntry(f, "Com54"));
+  EXPECT_TRUE(RememberEntry(f, "Com59"));
+  EXPECT_TRUE(f.pendingHistory.empty());
+  EXPECT_EQ(f.Com(54).items.size(), 2u);
+  EXPECT_EQ(f.Com(59).items.size(), 9u);
+}
+
+TEST_F(Remember, ComparisonIsExact) {
+  // Case, a trailing blank and full-width forms all make a new entry.
+  f.Com(12).text = "m6";
+  EXPECT_TRUE(RememberEntry(f, "Com12"));
+  f.Com(12).text = "M6 ";
+  EXPECT_TRUE(RememberEntry(f, "Com12"));
+  f.Com(12).text = "Ｍ６";
+  EXPECT_TRUE(RememberEntry(f, "Com12"));
+  EXPECT_EQ(f.pendingHistory, "12 m6\r\n12 M6 \r\n12 Ｍ６\r\n");
+}
+
+TEST_F(Remember, SortedBoxTakesTextAtItsPlace) {
+  f.Com(25).text = "12";
+  EXPECT_TRUE(RememberEntry(f, "Com25"));
+  EXPECT_EQ(f.Com(25).items, (Items{"10", "12", "15", "20", "25", "30", "35", "40", "45"}));
+  EXPECT_EQ(f.pendingHistory, "25 12\r\n");
+}
+
+TEST_F(Remember, BoxWithoutKeyOnlyJoinsList) {
+  f.Com(151).text = "7.7";
+  EXPECT_TRUE(RememberEntry(f, "Com151"));  // no memory key for this box
+  f.Com(106).text = "2024/1/1";
+  EXPECT_TRUE(RememberEntry(f, "Com106", false));
+  f.Com(54).text = "e:\\";
+  EXPECT_TRUE(RememberEntry(f, "Com54", false));
+  EXPECT_EQ(f.Com(151).items.back(), "7.7");
+  EXPECT_EQ(f.Com(106).items.back(), "2024/1/1");
+  EXPECT_EQ(f.Com(54).items.back(), "e:\\");
+  EXPECT_TRUE(f.pendingHistory.empty());
+}
+
+TEST_F(Remember, TextsTheMemoryFileCannotHoldAreRefused) {
+  for (const std::string& text : {std::string("a\r\nb"), std::string("a\nb"),
+                                  std::string("tab\x0D"), std::string("smile \xF0\x9F\x98\x80")}) {
+    f.MSG = "";
+    f.Com(54).text = text;
+    EXPECT_FALSE(RememberEntry(f, "Com54")) << text;
+    EXPECT_FALSE(f.MSG.empty()) << text;
+    EXPECT_EQ(f.Com(54).items.size(), 2u) << text;
+  }
+  EXPECT_TRUE(f.pendingHistory.empty());
+}
+
+TEST_F(Remember, SettingsButton) {
+  f.Com(54).text = "d:\\jww\\";
+  f.Com(59).text = "3.5";
+  // Com60 keeps its default, a built-in row.
+  Command10_Click(f);
+  EXPECT_EQ(f.MSG, "設定を記憶しました");
+  EXPECT_EQ(f.pendingHistory, "54 d:\\jww\\\r\n59 3.5\r\n");
+  Command10_Click(f);  // the texts are rows now
+  EXPECT_EQ(f.pendingHistory, "54 d:\\jww\\\r\n59 3.5\r\n");
+  EXPECT_EQ(f.MSG, "設定を記憶しました");
+  EXPECT_EQ(f.Com(54).text, "d:\\jww\\");  // no selection changes
+}
+
+TEST_F(Remember, SettingsButtonReportsARefusedEntry) {
+  f.Com(54).text = "d:\\\xF0\x9F\x98\x80\\";
+  f.Com(60).text = "12";
+  Command10_Click(f);
+  EXPECT_NE(f.MSG, "設定を記憶しました");
+  EXPECT_FALSE(f.MSG.empty());
+  EXPECT_EQ(f.pendingHistory, "60 12\r\n");  // the others are still remembered
+}
+
+}  // namespace
+}  // namespace mokrav
