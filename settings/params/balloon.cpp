@@ -1,0 +1,134 @@
+// "作図" of the leader-note tab: "mokrav5.jyd" for the balloon and
+// leader-note tool.
+//
+// Three leader styles share the record: a call-out composed from quantity,
+// size and operation, a free one-line text, or a numbered balloon. The
+// balloon can number itself: with "自動加算" ticked, each balloon drawn from
+// the same start number gets the next number. The counter, the last start
+// number and the two preview labels change only when the file was written,
+// so a click that draws nothing never skips a number.
+#include <cmath>
+#include <string>
+
+#include "platform/numtext.h"
+#include "settings/params/frame.h"
+#include "settings/procedures.h"
+
+namespace mokrav {
+
+namespace {
+
+using params::Record;
+
+const params::OutputSpec kBalloonOutput = {
+    "mokrav5.jyd",
+    "引出文字作図データを出力しました",
+    params::SuccessAt::BeforeWrite,
+    {{"Com11"}, {"Com12"}, {"Com13"}, {"Com14"}, {"Com15"}, {"Com16"}, {"Com40"}},
+};
+
+const char* const kNoNumber = "番号が入力されていません";
+const char* const kNoDiameter = "バルーン径が入力されていません";
+const char* const kStartNotNumber = "自動加算の開始番号が数値ではありません";
+const char* const kStartTooLarge = "自動加算の開始番号が大きすぎます";
+
+// Numbers beyond this cannot be counted on exactly in the drawing's text.
+constexpr double kLargestStart = 1e15;
+
+// The call-out "Q-D(O)": the quantity and the operation only when given;
+// the size always, also when empty.
+std::string CallOut(const std::string& q, const std::string& d, const std::string& o) {
+  std::string text;
+  if (!q.empty()) text += q + "-";
+  text += d;
+  if (!o.empty()) text += "(" + o + ")";
+  return text;
+}
+
+}  // namespace
+
+void Command2_Click(Form& f) {
+  f.MSG.clear();
+
+  const std::string style = params::OptionCode(f, "C51");
+  const OptionArray& widths = f.Option("C52");
+  // The width mode is the button's index itself, not index + 1.
+  const std::string widthMode = widths.selected >= 0 ? std::to_string(widths.selected) : "";
+
+  std::string text1, text2;
+  // What the click changes once the file is written.
+  std::string balloonPreview;  // La51 when set
+  bool setBalloonPreview = false;
+  std::string notePreview;  // La71 when set
+  bool setNotePreview = false;
+  long long nextCounter = f.balloonNumber;
+
+  if (style == "2") {
+    text1 = params::WithMarker(f.Com(40).text, "-");
+    text2 = params::WithMarker(f.Com(14).text, "-");
+    notePreview = text2;
+    setNotePreview = true;
+  } else if (style == "3") {
+    const std::string number = f.Com(15).text;
+    if (number.empty()) {
+      f.MSG = kNoNumber;
+      return;
+    }
+    text2 = f.Com(16).text;
+    if (text2.empty()) {
+      f.MSG = kNoDiameter;
+      return;
+    }
+    if (f.Check("H53").ticked) {
+      // A new start number starts the count again.
+      long long counter = number == f.balloonLastStart ? f.balloonNumber : 0;
+      double start = 0;
+      if (!platform::TryParseNumber(number, start)) {
+        f.MSG = kStartNotNumber;
+        return;
+      }
+      const double first = std::floor(start);
+      if (std::fabs(first) >= kLargestStart) {
+        f.MSG = kStartTooLarge;
+        return;
+      }
+      text1 = std::to_string(static_cast<long long>(first) + counter);
+      nextCounter = counter + 1;
+    } else {
+      text1 = number;
+      nextCounter = 0;
+    }
+    balloonPreview = text1;
+    setBalloonPreview = true;
+  } else {
+    text1 = CallOut(f.Com(11).text, f.Com(12).text, f.Com(13).text);
+    text2 = params::WithMarker(f.Com(14).text, "-");
+    notePreview = text2;
+    setNotePreview = true;
+  }
+
+  const bool dot = f.Check("H52").ticked;
+  Record r = {
+      {"BalloonParams.textType", f.Com(9).text},
+      {"BalloonParams.lineColor", f.Com(10).text},
+      {"BalloonParams.leaderStyle", style},
+      {"BalloonParams.text1", text1},
+      {"BalloonParams.text2", text2},
+      {"BalloonParams.widthMode", widthMode},
+      {"BalloonParams.lineLayer", f.Com(67).text},
+      {"BalloonParams.textLayer", f.Com(66).text},
+      {"BalloonParams.arrowLength", dot ? std::string("0") : f.Com(59).text},
+      {"BalloonParams.arrowAngle", dot ? std::string("0") : f.Com(60).text},
+  };
+  // Read before the remember steps, which may add the text to the list but
+  // never change it.
+  const std::string typedStart = f.Com(15).text;
+  if (!params::WriteRecord(f, kBalloonOutput, r)) return;
+
+  if (setBalloonPreview) f.Lbl("La51").caption = balloonPreview;
+  if (setNotePreview) f.Lbl("La71").caption = notePreview;
+  f.balloonNumber = nextCounter;
+  f.balloonLastStart = typedStart;
+}
+
+}  // namespace mokrav

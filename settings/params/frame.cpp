@@ -1,0 +1,163 @@
+#include "settings/params/frame.h"
+
+#include <exception>
+#include <optional>
+#include <stdexcept>
+
+#include "platform/cp932.h"
+#include "platform/textfile.h"
+
+namespace mokrav::params {
+
+const char* const kWriteFailed = "作図データを書き込めませんでした：";
+const char* const kCommaRefused = "カンマ（,）を含む入力は作図データに使えません：";
+const char* const kLineBreakRefused = "改行を含む入力は作図データに使えません";
+const char* const kUnencodableRefused = "作図データに使えない文字があります：";
+
+std::string ComboText(Form& f, const std::string& combo) { return f.Combo(combo).text; }
+
+std::string OptionCode(Form& f, const std::string& option) { return f.Option(option).Code(); }
+
+std::string CheckFlag(Form& f, const std::string& check) {
+  return f.Check(check).ticked ? "1" : "0";
+}
+
+std::string ColonPart(const std::string& entry, int n) {
+  std::size_t start = 0;
+  for (int k = 0; k < n; ++k) {
+    std::size_t colon = entry.find(':', start);
+    if (colon == std::string::npos) return "";
+    start = colon + 1;
+  }
+  std::size_t end = entry.find(':', start);
+  return entry.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+std::string WithMarker(const std::string& text, const char* marker) {
+  if (text.empty() && marker != nullptr) return marker;
+  return text;
+}
+
+std::string FormField(Form& f, const FieldSpec& spec) {
+  switch (spec.way) {
+    case Way::Combo:
+      return WithMarker(ComboText(f, spec.source), spec.empty);
+    case Way::Option:
+      return WithMarker(OptionCode(f, spec.source), spec.empty);
+    case Way::Check:
+      return CheckFlag(f, spec.source);
+    case Way::Colon: {
+      // The marker stands for an empty box; only a real entry is split.
+      const std::string& entry = ComboText(f, spec.source);
+      if (entry.empty()) return WithMarker(entry, spec.empty);
+      return ColonPart(entry, spec.part);
+    }
+    case Way::Constant:
+      return spec.source;
+  }
+  return "";
+}
+
+Record FormFields(Form& f, const std::vector<FieldSpec>& specs) {
+  Record record;
+  record.reserve(specs.size());
+  for (const FieldSpec& spec : specs) record.push_back({spec.field, FormField(f, spec)});
+  return record;
+}
+
+std::string& FieldValue(Record& record, const std::string& name) {
+  for (Field& field : record) {
+    if (field.name == name) return field.value;
+  }
+  throw std::out_of_range("no field " + name);
+}
+
+std::string RecordLine(const Record& record) {
+  std::string line;
+  for (std::size_t k = 0; k < record.size(); ++k) {
+    if (k > 0) line += ' ';
+    line += record[k].value;
+  }
+  return line;
+}
+
+std::string HostFileText(Form& f, const std::string& fileName) {
+  return f.Com(54).text + fileName;
+}
+
+namespace {
+
+// "「x」" for a message.
+std::string Quoted(const std::string& text) { return "「" + text + "」"; }
+
+// The message for a text that code page 932 cannot hold, or "".
+std::string UnencodableMessage(const std::string& text) {
+  std::optional<char32_t> bad;
+  try {
+    bad = platform::FirstUnencodable(text);
+  } catch (const std::exception&) {
+    return kUnencodableRefused;  // broken UTF-8: nothing to show
+  }
+  if (!bad) return "";
+  return kUnencodableRefused + Quoted(platform::U32ToUtf8(std::u32string(1, *bad)));
+}
+
+bool HasLineBreak(const std::string& text) {
+  return text.find_first_of("\r\n") != std::string::npos;
+}
+
+}  // namespace
+
+std::string RefusalMessage(Form& f, const Record& record, const std::string& after,
+                           const std::vector<RememberStep>& remember) {
+  for (const Field& field : record) {
+    // The tools read the line as one list item: a comma would end it there.
+    if (field.value.find(',') != std::string::npos) return kCommaRefused + Quoted(field.value);
+    if (HasLineBreak(field.value)) return kLineBreakRefused;
+    std::string bad = UnencodableMessage(field.value);
+    if (!bad.empty()) return bad;
+  }
+  std::string bad = UnencodableMessage(after);
+  if (!bad.empty()) return bad;
+  // A box that is about to be remembered must fit the memory file too, or
+  // the click would write the file and then fail half-way through its
+  // remember steps.
+  for (const RememberStep& step : remember) {
+    const ComboBox& box = f.Combo(step.combo);
+    if (box.text.empty() || box.Find(box.text) >= 0) continue;
+    if (HasLineBreak(box.text)) return kLineBreakRefused;
+    bad = UnencodableMessage(box.text);
+    if (!bad.empty()) return bad;
+  }
+  return "";
+}
+
+bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
+                 const std::string& after) {
+  std::string refusal = RefusalMessage(f, record, after, out.remember);
+  if (!refusal.empty()) {
+    f.MSG = refusal;
+    return false;
+  }
+  const std::string line = RecordLine(record);
+  if (out.successAt == SuccessAt::BeforeWrite) f.MSG = out.success;
+  const std::string pathText = HostFileText(f, out.fileName);
+  try {
+    platform::ReplaceFile(platform::HostPath(pathText), line + "\r\n" + after);
+  } catch (const std::exception&) {
+    // The failure replaces a success message already on show; the old file
+    // is left as it was and nothing is remembered.
+    f.MSG = kWriteFailed + pathText;
+    return false;
+  }
+  if (out.successAt == SuccessAt::AfterWrite) f.MSG = out.success;
+  for (const RememberStep& step : out.remember) RememberEntry(f, step.combo, step.withKey);
+  return true;
+}
+
+bool Draw(Form& f, const DrawSpec& spec) {
+  if (spec.clearStatus) f.MSG.clear();
+  return WriteRecord(f, spec.output, FormFields(f, spec.fields));
+}
+
+}  // namespace mokrav::params

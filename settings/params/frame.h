@@ -1,0 +1,131 @@
+// The common frame of the eight "作図" procedures: how a tab's controls
+// become the fields of its parameter file, how the record line is joined,
+// where the file goes in the host folder, how it is written, and which
+// boxes are remembered afterwards.
+//
+// A draw procedure is a table of its fields (FieldSpec) and an OutputSpec;
+// the simple tabs run both through Draw(). Tabs with checks or fields that
+// depend on other fields form their fields with FormFields()/FormField(),
+// adjust them, and finish with WriteRecord().
+//
+// Safety rules the frame enforces for every tab:
+//  - nothing is written and nothing remembered when the record line holds a
+//    comma or a line break (the tools read the line as one list item and
+//    would cut it), or when the line or a box about to be remembered holds a
+//    character that code page 932 cannot hold; MSG says why;
+//  - the file is replaced through a temporary file and a rename, so a failed
+//    click never leaves a truncated or half-old file; MSG then names the
+//    path, no box is remembered and the pending history stays as it was.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "settings/form.h"
+
+namespace mokrav::params {
+
+// How a field's text is formed.
+enum class Way {
+  Combo,     // the box's Text, unchanged (not trimmed, not converted)
+  Option,    // index + 1 of the first set button of the array, "" when none
+  Check,     // "1" when ticked, "0" otherwise
+  Colon,     // colon part `part` of the box's Text (taken only when not empty)
+  Constant,  // the text in `source` itself
+};
+
+// One field of a record: its name as the record defines it, where its text
+// comes from and its empty marker.
+struct FieldSpec {
+  const char* field;             // "WeldParams.weldKind"
+  Way way;
+  const char* source;            // "Com7", "C33", "H33"; the text for Way::Constant
+  const char* empty = nullptr;   // marker for an empty source text; nullptr: none
+  int part = 0;                  // colon part number for Way::Colon
+};
+
+// A formed field: its name and the text that goes into the line.
+struct Field {
+  std::string name;
+  std::string value;
+};
+using Record = std::vector<Field>;
+
+// The field forms.
+std::string ComboText(Form& f, const std::string& combo);
+std::string OptionCode(Form& f, const std::string& option);
+std::string CheckFlag(Form& f, const std::string& check);
+// Element n (from 0) of the entry split at every ":"; "" when it has fewer.
+std::string ColonPart(const std::string& entry, int n);
+// The marker when the text is exactly empty (a blank is not empty); the text
+// otherwise. A null marker leaves the text as it is.
+std::string WithMarker(const std::string& text, const char* marker);
+
+// One field: its source read, the marker applied to the source text, then
+// (for a colon field) the colon part of a non-empty entry.
+std::string FormField(Form& f, const FieldSpec& spec);
+Record FormFields(Form& f, const std::vector<FieldSpec>& specs);
+
+// The value of the named field; throws std::out_of_range when absent.
+std::string& FieldValue(Record& record, const std::string& name);
+
+// The fields joined by exactly one blank.
+std::string RecordLine(const Record& record);
+
+// The host folder text (Com54) followed directly by the file name, as the
+// user sees it; the file-system path is platform::HostPath of this text.
+std::string HostFileText(Form& f, const std::string& fileName);
+
+// A remember step: RememberEntry for the box, with or without its key.
+struct RememberStep {
+  const char* combo;    // "Com42"
+  bool withKey = true;  // false: the text joins the list only
+};
+
+enum class SuccessAt {
+  BeforeWrite,  // the message is on show before the file is opened
+  AfterWrite,   // the message appears once the file is closed
+};
+
+struct OutputSpec {
+  const char* fileName;    // "mokrav1.jyd"
+  const char* success;     // "溶接記号データを出力しました"
+  SuccessAt successAt;
+  std::vector<RememberStep> remember;  // in their order
+};
+
+// The whole draw of a tab without checks: MSG emptied when clearStatus,
+// FormFields, then WriteRecord.
+struct DrawSpec {
+  bool clearStatus;
+  std::vector<FieldSpec> fields;
+  OutputSpec output;
+};
+
+// The refusal message for a record that must not be written (comma, line
+// break or a character outside code page 932 in the line or in `after`;
+// a box of `remember` whose new text code page 932 cannot hold); "" when
+// the record may be written.
+std::string RefusalMessage(Form& f, const Record& record, const std::string& after,
+                           const std::vector<RememberStep>& remember);
+
+// Steps from the line to the remember steps: refusal check, success message
+// (before or after the write), path, write, remember. The file holds the
+// record line, CR LF, then `after` unchanged (further lines, each already
+// ended by CR LF). Returns true when the file was written. On a refusal or
+// a failed write MSG says why, no box is remembered and nothing else of the
+// form changes.
+bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
+                 const std::string& after = "");
+
+// The simple draw procedure: steps 1 to 8 from the tables.
+bool Draw(Form& f, const DrawSpec& spec);
+
+// Messages of the frame (exact texts, for the tabs and the tests).
+extern const char* const kWriteFailed;     // followed by the path text
+extern const char* const kCommaRefused;    // followed by the entry in 「」
+extern const char* const kLineBreakRefused;
+extern const char* const kUnencodableRefused;  // followed by the character in 「」
+
+}  // namespace mokrav::params

@@ -1,0 +1,139 @@
+// "作図" of the hole and thread tab: "mokrav4.jyd" for the hole tool.
+//
+// The kind buttons C41 choose one of three layouts of the same eighteen
+// fields: a hole pattern in plan, a drilled or tapped hole in section, or a
+// two-diameter (stepped) hole in section. The pattern box may force the
+// horizontal or vertical dimension to "0"; every later use, the checks
+// included, sees the forced value.
+#include <string>
+
+#include "settings/params/frame.h"
+#include "settings/procedures.h"
+
+namespace mokrav {
+
+namespace {
+
+using params::Field;
+using params::Record;
+
+const params::OutputSpec kHoleOutput = {
+    "mokrav4.jyd",
+    "穴・ネジ作図データを出力しました",
+    params::SuccessAt::AfterWrite,
+    {{"Com25"}, {"Com26"}, {"Com27"}, {"Com28"}},
+};
+
+const char* const kNoThreadDepth = "ﾈｼﾞの深さが入力されていません";
+const char* const kNoSmallDiameter = "小径の数値が入力されていません";
+const char* const kNoDiameter = "ﾈｼﾞ･穴の径が入力されていません";
+
+// The pattern code of the pattern box; the forcing of the dimensions that
+// the pattern implies is applied to `horizontal` and `vertical`.
+std::string HolePattern(const std::string& text, std::string& horizontal, std::string& vertical) {
+  if (text == "４箇所") return "0";
+  if (text == "左千鳥") return "1";
+  if (text == "右千鳥") return "2";
+  if (text == "上下") {
+    horizontal = "0";
+    return "0";
+  }
+  if (text == "左右") {
+    vertical = "0";
+    return "0";
+  }
+  if (text == "中心") {
+    horizontal = "0";
+    vertical = "0";
+    return "0";
+  }
+  return "";
+}
+
+std::string RowArrangement(const std::string& text) {
+  if (text == "中心振分け") return "1";
+  if (text == "右方向に配置") return "0";
+  if (text == "左方向に配置") return "2";
+  return "";
+}
+
+}  // namespace
+
+void Command6_Click(Form& f) {
+  f.MSG.clear();
+
+  Record r = {
+      {"HoleParams.outlineColor", f.Com(17).text},
+      {"HoleParams.outlineLineType", f.Com(18).text},
+      {"HoleParams.thinColor", f.Com(19).text},
+      {"HoleParams.thinLineType", f.Com(20).text},
+      {"HoleParams.centerColor", f.Com(21).text},
+      {"HoleParams.centerLineType", f.Com(22).text},
+      {"HoleParams.centerOvershoot", "0.5"},
+  };
+
+  std::string horizontal = params::WithMarker(f.Com(25).text, "0");
+  std::string vertical = params::WithMarker(f.Com(26).text, "0");
+  const std::string pattern = HolePattern(f.Com(23).text, horizontal, vertical);
+  const std::string diameter = f.Com(27).text;
+  const std::string count = f.Com(29).text;
+  const std::string pitch = f.Com(28).text;  // row pitch, or the small diameter
+  const std::string arrangement = RowArrangement(f.Com(24).text);
+  const std::string choice = params::OptionCode(f, "C41");
+
+  std::string failed;  // the message of a failed check
+  std::string f7, f8, f9, f12, kind;
+  if (choice == "2") {
+    // Drilled or tapped hole in section: thread depth and extra drill depth.
+    if (horizontal == "0" && vertical == "0") {
+      kind = "6";
+    } else if (horizontal == "0") {
+      failed = kNoThreadDepth;
+    } else {
+      kind = "4";
+    }
+    f7 = horizontal;
+    f8 = vertical;
+    f9 = pattern;
+    f12 = "0";
+  } else if (choice == "3") {
+    // Two-diameter hole: large diameter, small diameter, depth of the bore.
+    if (pitch.empty()) failed = kNoSmallDiameter;
+    kind = "8";
+    f7 = diameter;
+    f8 = pitch;
+    f9 = horizontal;
+    f12 = pitch;
+  } else {
+    // Hole pattern in plan view; the kind is the choice itself.
+    if (diameter.empty()) failed = kNoDiameter;
+    kind = choice;
+    f7 = horizontal;
+    f8 = vertical;
+    f9 = pattern;
+    f12 = pitch;
+  }
+
+  if (!failed.empty()) {
+    // The remember steps still run: the user's new sizes are kept although
+    // nothing was drawn. The check's message is the one left on show.
+    for (const params::RememberStep& step : kHoleOutput.remember) RememberEntry(f, step.combo, step.withKey);
+    f.MSG = failed;
+    return;
+  }
+
+  r.push_back({"HoleParams.pitchX", f7});
+  r.push_back({"HoleParams.pitchY", f8});
+  r.push_back({"HoleParams.pattern", f9});
+  r.push_back({"HoleParams.holeSize", diameter});
+  r.push_back({"HoleParams.holeCount", count});
+  r.push_back({"HoleParams.rowPitch", f12});
+  r.push_back({"HoleParams.arrangement", arrangement});
+  r.push_back({"HoleParams.holeKind", kind});
+  r.push_back({"HoleParams.outlineLayer", f.Com(55).text});
+  r.push_back({"HoleParams.thinLayer", f.Com(56).text});
+  r.push_back({"HoleParams.centerLayer", f.Com(57).text});
+  params::WriteRecord(f, kHoleOutput, r);
+}
+
+}  // namespace mokrav

@@ -1,0 +1,120 @@
+// "作図" of the fit-tolerance tab: "mokrav6.jyd" for the dimension-tolerance
+// tool, the record line followed by the rows of the tolerance table
+// "公差.dat" that belong to the chosen fit class.
+//
+// The table lies in the host folder beside the parameter files and is read
+// anew on every click, whatever the tolerance kind, before anything is
+// written: without a readable table nothing is written and nothing is
+// remembered, and the status line names the file.
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/textfile.h"
+#include "settings/params/frame.h"
+#include "settings/procedures.h"
+
+namespace mokrav {
+
+namespace {
+
+using params::Record;
+
+const char* const kTableName = "公差.dat";
+// The tool that reads the table rows was made for a table of this size.
+constexpr std::size_t kTableCapacity = 5000;
+
+const char* const kTableMissing = "公差表ファイルがありません：";
+const char* const kTableUnreadable = "公差表ファイルを読み込めません：";
+const char* const kTableFull = "公差表ファイルの行が多すぎます（5000行まで）：";
+
+const params::OutputSpec kToleranceOutput = {
+    "mokrav6.jyd",
+    "公差記号作図データを出力しました",
+    params::SuccessAt::AfterWrite,
+    {{"Com47"}, {"Com48"}, {"Com49"}, {"Com51"}, {"Com52"}, {"Com53"}, {"Com70"}, {"Com71"}},
+};
+
+// The rows of the table whose class (the text before the first "/") is
+// `fitClass`, each followed by CR LF, in table order. False, with MSG set,
+// when the table cannot be used.
+bool MatchingRows(Form& f, const std::string& fitClass, std::string& rows) {
+  const std::string pathText = params::HostFileText(f, kTableName);
+  const std::filesystem::path path = platform::HostPath(pathText);
+  std::vector<std::string> items;
+  try {
+    items = platform::ReadItems(path);
+  } catch (const std::exception&) {
+    std::error_code ec;
+    f.MSG = (std::filesystem::exists(path, ec) ? kTableUnreadable : kTableMissing) + pathText;
+    return false;
+  }
+  std::size_t count = 0;
+  for (const std::string& item : items) {
+    if (!item.empty()) ++count;
+  }
+  if (count > kTableCapacity) {
+    f.MSG = kTableFull + pathText;
+    return false;
+  }
+  rows.clear();
+  if (fitClass == "--") return true;
+  for (const std::string& item : items) {
+    // An empty line or an empty piece between two commas holds no row.
+    if (item.empty()) continue;
+    if (item.substr(0, item.find('/')) == fitClass) rows += item + "\r\n";
+  }
+  return true;
+}
+
+}  // namespace
+
+void Command4_Click(Form& f) {
+  f.MSG.clear();
+
+  const std::string kind = params::OptionCode(f, "C61");
+  std::string fitClass;
+  if (kind == "1") {
+    fitClass = f.Com(52).text;
+  } else if (kind == "2") {
+    fitClass = f.Com(53).text;
+  } else if (kind == "3") {
+    fitClass = f.Check("H66").ticked ? "Z" : "z";
+  }
+
+  std::string rows;
+  if (!MatchingRows(f, fitClass, rows)) return;
+
+  const std::string quoted =
+      f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, "--") : std::string("--");
+  Record r = {
+      {"ToleranceParams.textType", f.Com(44).text},
+      {"ToleranceParams.lineColor", f.Com(46).text},
+      {"ToleranceParams.fullWidth", params::CheckFlag(f, "H61")},
+      {"ToleranceParams.reserved1", "0"},
+      {"ToleranceParams.extensionGap", params::WithMarker(f.Com(47).text, "0")},
+      {"ToleranceParams.extensionOvershoot", params::WithMarker(f.Com(48).text, "0")},
+      {"ToleranceParams.textOffset", params::WithMarker(f.Com(49).text, "0")},
+      {"ToleranceParams.decimals", f.Com(50).text},
+      {"ToleranceParams.valuePrefix", f.Check("H62").ticked ? "Φ" : "N"},
+      {"ToleranceParams.outsideOffset", params::WithMarker(f.Com(51).text, "0")},
+      {"ToleranceParams.reserved2", "3"},
+      {"ToleranceParams.fitClass", fitClass},
+      {"ToleranceParams.toleranceTextType", f.Com(45).text},
+      {"ToleranceParams.toleranceKind", kind},
+      {"ToleranceParams.lineLayer", f.Com(69).text},
+      {"ToleranceParams.textLayer", f.Com(68).text},
+      {"ToleranceParams.arrowLength", f.Com(59).text},
+      {"ToleranceParams.arrowAngle", f.Com(60).text},
+      {"ToleranceParams.dotArrow", params::CheckFlag(f, "H65")},
+      {"ToleranceParams.ownTolerance", kind == "4" ? "1" : "0"},
+      {"ToleranceParams.upperDeviation", params::WithMarker(f.Com(70).text, "--")},
+      {"ToleranceParams.lowerDeviation", params::WithMarker(f.Com(71).text, "--")},
+      {"ToleranceParams.quotedText", quoted},
+  };
+  // The rows, then the empty line that ends the file.
+  params::WriteRecord(f, kToleranceOutput, r, rows + "\r\n");
+}
+
+}  // namespace mokrav
