@@ -37,12 +37,12 @@ std::string ReadText(const std::filesystem::path& path, const char* what) {
 
 }  // namespace
 
-bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec, const Compute& compute) {
+bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& tool, const Compute& compute) {
   ToolInput input;
   input.words = words;
   auto exchangePath = FilePath(Word(words, 0));
-  const std::string& parameterWord = Word(words, spec.parameterWord);
-  input.items = ItemsFromText(ReadText(exchangePath, "the exchange file"), spec.capacity);
+  const std::string& parameterWord = Word(words, tool.parameterWord);
+  input.items = ItemsFromText(ReadText(exchangePath, "the exchange file"), tool.capacity);
   std::string parameters = ReadText(FilePath(parameterWord), "the parameter file");
   {
     // Every non-empty line, whole: a comma inside the record is part of it.
@@ -78,7 +78,7 @@ bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec, c
   return true;
 }
 
-int RunTool(int argc, char** argv, const ToolSpec& spec, const Compute& compute) {
+int RunTool(int argc, char** argv, const ToolSpec& tool, const Compute& compute) {
   // The host hands over one command line; joined and split again at single
   // blanks, the words are those it meant, empty ones included.
   std::string line;
@@ -87,12 +87,12 @@ int RunTool(int argc, char** argv, const ToolSpec& spec, const Compute& compute)
     line += argv[i];
   }
   try {
-    RunToolWords(SplitWords(line), spec, compute);
+    RunToolWords(SplitWords(line), tool, compute);
     return 0;
   } catch (const std::exception& e) {
-    std::cerr << spec.name << ": " << e.what() << "\n";
+    std::cerr << tool.name << ": " << e.what() << "\n";
   } catch (...) {
-    std::cerr << spec.name << ": the run failed\n";
+    std::cerr << tool.name << ": the run failed\n";
   }
   return 1;
 }

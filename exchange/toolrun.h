@@ -37,12 +37,12 @@ using Compute = std::function<Output(const ToolInput&)>;
 // Reads word 0's exchange file and the parameter file, runs the computation
 // and replaces the exchange file with its output. On any failure: one line
 // on stderr, exit code 1, the exchange file untouched. Returns the exit code.
-int RunTool(int argc, char** argv, const ToolSpec& spec, const Compute& compute);
+int RunTool(int argc, char** argv, const ToolSpec& tool, const Compute& compute);
 
 // The same run on given words, for tests: the files are taken relative to
 // the current directory. Throws on failure instead of printing; false when
 // there was nothing to draw and the exchange file was left alone.
-bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& spec,
+bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& tool,
                   const Compute& compute);
 
 }  // namespace exchange

@@ -12,7 +12,7 @@
 namespace exchange {
 
 struct ToolKeys {
-  ToolSpec spec;
+  ToolSpec run;
   std::vector<std::size_t> textTypeFields;  // parameter fields that name a text type
   std::vector<PointTest> points;
   bool hostText = true;           // tests "hcw", "hcd", "hch"

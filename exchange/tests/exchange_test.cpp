@@ -148,5 +148,5 @@ TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
   auto h = ReadToolHostValues(Table({"hcw x", "hp1   5 6"}), kHoleKeys, {});
   EXPECT_EQ(h.scale, 1);
   EXPECT_EQ(h.At(1).y, 6);
-  EXPECT_EQ(kToleranceKeys.spec.capacity, 300u);
+  EXPECT_EQ(kToleranceKeys.run.capacity, 300u);
 }

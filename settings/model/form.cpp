@@ -46,25 +46,25 @@ std::string OptionArray::Code() const {
 }
 
 Form::Form() {
-  for (const ControlSpec& spec : ControlTable()) {
-    switch (spec.kind) {
+  for (const ControlSpec& row : ControlTable()) {
+    switch (row.kind) {
       case ControlKind::Combo: {
-        ComboBox& box = combos_[spec.name];
-        box.listOnly = spec.listOnly;
-        box.sorted = spec.sorted;
+        ComboBox& box = combos_[row.name];
+        box.listOnly = row.listOnly;
+        box.sorted = row.sorted;
         break;
       }
       case ControlKind::Check:
-        checks_[spec.name] = CheckBox{};
+        checks_[row.name] = CheckBox{};
         break;
       case ControlKind::Option: {
-        OptionArray& array = options_[spec.name];
-        array.count = spec.optionCount;
-        array.selected = spec.optionDefault;
+        OptionArray& array = options_[row.name];
+        array.count = row.optionCount;
+        array.selected = row.optionDefault;
         break;
       }
       case ControlKind::Label:
-        labels_[spec.name].caption = spec.caption;
+        labels_[row.name].caption = row.caption;
         break;
       case ControlKind::Button:
         break;  // buttons carry no state; their procedures live in procedures.h
@@ -88,8 +88,8 @@ bool Form::Has(const std::string& name) const {
   if (combos_.count(name) || checks_.count(name) || options_.count(name) || labels_.count(name)) {
     return true;
   }
-  for (const ControlSpec& spec : ControlTable()) {
-    if (spec.kind == ControlKind::Button && name == spec.name) return true;
+  for (const ControlSpec& row : ControlTable()) {
+    if (row.kind == ControlKind::Button && name == row.name) return true;
   }
   return false;
 }

@@ -38,30 +38,30 @@ std::string WithMarker(const std::string& text, const char* marker) {
   return text;
 }
 
-std::string FormField(Form& f, const FieldSpec& spec) {
-  switch (spec.way) {
+std::string FormField(Form& f, const FieldSpec& def) {
+  switch (def.way) {
     case Way::Combo:
-      return WithMarker(ComboText(f, spec.source), spec.empty);
+      return WithMarker(ComboText(f, def.source), def.empty);
     case Way::Option:
-      return WithMarker(OptionCode(f, spec.source), spec.empty);
+      return WithMarker(OptionCode(f, def.source), def.empty);
     case Way::Check:
-      return CheckFlag(f, spec.source);
+      return CheckFlag(f, def.source);
     case Way::Colon: {
       // The marker stands for an empty box; only a real entry is split.
-      const std::string& entry = ComboText(f, spec.source);
-      if (entry.empty()) return WithMarker(entry, spec.empty);
-      return ColonPart(entry, spec.part);
+      const std::string& entry = ComboText(f, def.source);
+      if (entry.empty()) return WithMarker(entry, def.empty);
+      return ColonPart(entry, def.part);
     }
     case Way::Constant:
-      return spec.source;
+      return def.source;
   }
   return "";
 }
 
-Record FormFields(Form& f, const std::vector<FieldSpec>& specs) {
+Record FormFields(Form& f, const std::vector<FieldSpec>& defs) {
   Record record;
-  record.reserve(specs.size());
-  for (const FieldSpec& spec : specs) record.push_back({spec.field, FormField(f, spec)});
+  record.reserve(defs.size());
+  for (const FieldSpec& def : defs) record.push_back({def.field, FormField(f, def)});
   return record;
 }
 
@@ -155,9 +155,9 @@ bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
   return true;
 }
 
-bool Draw(Form& f, const DrawSpec& spec) {
-  if (spec.clearStatus) f.MSG.clear();
-  return WriteRecord(f, spec.output, FormFields(f, spec.fields));
+bool Draw(Form& f, const DrawSpec& def) {
+  if (def.clearStatus) f.MSG.clear();
+  return WriteRecord(f, def.output, FormFields(f, def.fields));
 }
 
 }  // namespace mokrav::params

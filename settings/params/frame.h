@@ -64,8 +64,8 @@ std::string WithMarker(const std::string& text, const char* marker);
 
 // One field: its source read, the marker applied to the source text, then
 // (for a colon field) the colon part of a non-empty entry.
-std::string FormField(Form& f, const FieldSpec& spec);
-Record FormFields(Form& f, const std::vector<FieldSpec>& specs);
+std::string FormField(Form& f, const FieldSpec& def);
+Record FormFields(Form& f, const std::vector<FieldSpec>& defs);
 
 // The value of the named field; throws std::out_of_range when absent.
 std::string& FieldValue(Record& record, const std::string& name);
@@ -120,7 +120,7 @@ bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
                  const std::string& after = "");
 
 // The simple draw procedure: steps 1 to 8 from the tables.
-bool Draw(Form& f, const DrawSpec& spec);
+bool Draw(Form& f, const DrawSpec& def);
 
 // Messages of the frame (exact texts, for the tabs and the tests).
 extern const char* const kWriteFailed;     // followed by the path text

@@ -11,7 +11,7 @@ using params::Way;
 namespace {
 
 const params::DrawSpec& GeomTolDraw() {
-  static const params::DrawSpec spec = {
+  static const params::DrawSpec draw = {
       true,
       {
           {"GeomTolParams.datumTextType", Way::Combo, "Com1"},
@@ -37,7 +37,7 @@ const params::DrawSpec& GeomTolDraw() {
           {{"Com34"}, {"Com35"}, {"Com36"}, {"Com72"}},
       },
   };
-  return spec;
+  return draw;
 }
 
 }  // namespace
@@ -47,8 +47,8 @@ void CO2_Click(Form& f) {
   // The preview shows the box as it stands, also when it is empty.
   f.Lbl("La1").caption = f.Com(72).text;
   f.Lbl("La2").caption = f.Com(72).text;
-  const params::DrawSpec& spec = GeomTolDraw();
-  params::WriteRecord(f, spec.output, params::FormFields(f, spec.fields));
+  const params::DrawSpec& draw = GeomTolDraw();
+  params::WriteRecord(f, draw.output, params::FormFields(f, draw.fields));
 }
 
 }  // namespace mokrav

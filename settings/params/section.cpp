@@ -9,7 +9,7 @@ using params::Way;
 namespace {
 
 const params::DrawSpec& SectionDraw() {
-  static const params::DrawSpec spec = {
+  static const params::DrawSpec draw = {
       false,  // the status line keeps its text until the file is written
       {
           {"SectionParams.textType", Way::Combo, "Com75"},
@@ -37,7 +37,7 @@ const params::DrawSpec& SectionDraw() {
           {{"Com83"}, {"Com84"}, {"Com85"}, {"Com86"}, {"Com87"}, {"Com88"}, {"Com89"}},
       },
   };
-  return spec;
+  return draw;
 }
 
 }  // namespace

@@ -5,5 +5,5 @@
 #include "tools/finish/finish.h"
 
 int main(int argc, char** argv) {
-  return exchange::RunTool(argc, argv, exchange::kFinishKeys.spec, finish::Compute);
+  return exchange::RunTool(argc, argv, exchange::kFinishKeys.run, finish::Compute);
 }
