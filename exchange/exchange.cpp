@@ -73,7 +73,12 @@ bool Starts(const std::string& item, const std::string& key) {
   return item.compare(0, key.size(), key) == 0;
 }
 
-std::string LastChar(const std::string& item) { return item.substr(item.size() - 1); }
+// The item's last character, whole even when it is not ASCII.
+std::string LastChar(const std::string& item) {
+  std::size_t at = item.size() - 1;
+  while (at > 0 && (static_cast<unsigned char>(item[at]) & 0xC0) == 0x80) --at;
+  return item.substr(at);
+}
 
 // Element n of an "hcw"/"hcd"/"hch" item, n the integer part of the text
 // type field, as the text type's value.

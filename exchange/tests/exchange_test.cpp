@@ -44,6 +44,7 @@ TEST(HostValues, LastItemOfAKeyWins) {
   EXPECT_EQ(v.layerGroup, "a");
   EXPECT_EQ(v.groupNumber, 10);
   EXPECT_EQ(v.layer, "5");
+  EXPECT_EQ(ReadHostValues(Table({"lyあ"}), FinishKeys()).layer, "あ");
 }
 
 TEST(HostValues, GroupScaleAndTextSizes) {
