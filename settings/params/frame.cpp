@@ -119,10 +119,12 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
   }
   std::string bad = UnencodableMessage(after);
   if (!bad.empty()) return bad;
-  // A box that is about to be remembered must fit the memory file too, or
-  // the click would write the file and then fail half-way through its
-  // remember steps.
+  // A box that is about to be queued for the memory file must fit it too,
+  // or the click would write the file and then fail half-way through its
+  // remember steps. A box remembered without a key only joins its list,
+  // which holds any text, so it cannot stop the click.
   for (const RememberStep& step : remember) {
+    if (!step.withKey) continue;
     const ComboBox& box = f.Combo(step.combo);
     if (box.text.empty() || box.Find(box.text) >= 0) continue;
     if (HasLineBreak(box.text)) return kLineBreakRefused;

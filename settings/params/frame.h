@@ -11,8 +11,9 @@
 // Safety rules the frame enforces for every tab:
 //  - nothing is written and nothing remembered when the record line holds a
 //    comma or a line break (the tools read the line as one list item and
-//    would cut it), or when the line or a box about to be remembered holds a
-//    character that code page 932 cannot hold; MSG says why;
+//    would cut it), or when the line or a box about to be queued for the
+//    memory file holds a character that code page 932 cannot hold; MSG
+//    says why;
 //  - the file is replaced through a temporary file and a rename, so a failed
 //    click never leaves a truncated or half-old file; MSG then names the
 //    path, no box is remembered and the pending history stays as it was.
@@ -105,8 +106,8 @@ struct DrawSpec {
 
 // The refusal message for a record that must not be written (comma, line
 // break or a character outside code page 932 in the line or in `after`;
-// a box of `remember` whose new text code page 932 cannot hold); "" when
-// the record may be written.
+// a box of `remember` with a memory key whose new text the memory file
+// cannot hold); "" when the record may be written.
 std::string RefusalMessage(Form& f, const Record& record, const std::string& after,
                            const std::vector<RememberStep>& remember);
 

@@ -95,6 +95,23 @@ TEST_F(TitleBlockTest, RememberStepsAndTheUnkeyedBox) {
   EXPECT_GE(f_.Com(106).Find("2026/12/08"), 0);  // joined its list only
 }
 
+// Com106 is never queued for the memory file, so a text the file could not
+// hold stops the click only where the text reaches the record (kind 4).
+TEST_F(TitleBlockTest, UnkeyedBoxOutsideTheRecordStopsNothing) {
+  f_.Com(106).text = "日付😀";
+  Command11_Click(f_);
+  EXPECT_EQ(f_.MSG, kDone);
+  EXPECT_EQ(Written(), "1 4 -- 品名（上段） 品名（下段） 2\r\n");
+  EXPECT_EQ(f_.pendingHistory, "");
+
+  std::filesystem::remove(dir_ / "mokrav8.jyd");
+  f_.Com(106).text = "日付🙂";
+  f_.Option("C91").selected = 3;
+  Command11_Click(f_);
+  EXPECT_EQ(f_.MSG, std::string(params::kUnencodableRefused) + "「🙂」");
+  EXPECT_EQ(Written(), "<missing>");
+}
+
 TEST_F(TitleBlockTest, StatusKeptOnAFailedWrite) {
   f_.Com(101).text = "新品名";
   f_.Com(54).text = (dir_ / "missing" / "").string();
