@@ -150,8 +150,11 @@ void AppendFile(const std::filesystem::path& path, const std::string& utf8) {
   std::string bytes = ToCp932(utf8);
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
   if (fd < 0) throw FileError("cannot write " + Shown(path) + ": " + Reason());
+  struct stat st;
+  off_t oldEnd = ::fstat(fd, &st) == 0 ? st.st_size : -1;
   bool ok = WriteAll(fd, bytes);
   std::string why = ok ? "" : Reason();
+  if (!ok && oldEnd >= 0 && ::ftruncate(fd, oldEnd) != 0) why += " (and the partial line could not be taken back)";
   if (::close(fd) != 0 && ok) {
     ok = false;
     why = Reason();

@@ -42,7 +42,8 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
 
 // Append UTF-8 text encoded in code page 932 in one write; creates the file
 // when it does not exist. Throws EncodeError before writing anything when the
-// text cannot be encoded, FileError when the file cannot be written.
+// text cannot be encoded, FileError when the file cannot be written; a write
+// cut short (a full disk) is taken back, so the file keeps its old end.
 void AppendFile(const std::filesystem::path& path, const std::string& utf8);
 
 // A path built from a folder text as the user typed it (Windows "\" turned

@@ -6,11 +6,12 @@
 // It only ever grows: start-up reads it, the exit button appends the lines
 // queued during the run, and nothing in the suite rewrites or shortens it.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <system_error>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "platform/cp932.h"
@@ -122,8 +123,11 @@ void RestoreMemory(Form& f, const std::string& folder) {
   }
 
   for (const std::string& raw : lines) {
-    if (raw.empty()) continue;
-    const std::string line = platform::FromCp932(raw);
+    // Blanks before the key (a hand-edited file may have them) do not
+    // count: the key is the first word of the line.
+    const std::size_t first = raw.find_first_not_of(' ');
+    if (first == std::string::npos) continue;
+    const std::string line = platform::FromCp932(raw.substr(first));
     // Key, one blank, the text: the text is everything after the first
     // blank, so blanks and commas inside it come back as they were typed.
     const std::size_t blank = line.find(' ');
@@ -179,7 +183,9 @@ void Command1_Click(Form& f) {
   if (!f.pendingHistory.empty()) {
     const std::filesystem::path path = MemoryFilePath(f.startFolder);
     try {
-      // One block per run: the queued lines, then an empty line.
+      // One block per run: the queued lines, then an empty line. A write
+      // cut short leaves the file as it was, so a second press appends the
+      // whole block again without gluing it to a fragment.
       platform::AppendFile(path, f.pendingHistory + "\r\n");
     } catch (const std::exception&) {
       // Staying open keeps the queued entries; the user can free the disk

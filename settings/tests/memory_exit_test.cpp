@@ -2,6 +2,9 @@
 // file in one block, and a failed write never costs the user an entry.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -94,6 +97,34 @@ TEST(Exit, FailedAppendKeepsHistoryAndStaysOpen) {
   Command1_Click(f);
   EXPECT_TRUE(f.quitRequested);
   EXPECT_EQ(dir.ReadMemoryBytes(), "54 d:\\work\\\r\n\r\n");
+}
+
+// A disk that fills up half-way through the block: the part already written
+// is taken back, so the next press appends the block whole and clean.
+TEST(Exit, WriteCutShortLeavesTheFileAsItWas) {
+  TempFolder dir;
+  const std::string old = "59 4.5\r\n\r\n";
+  dir.WriteMemoryBytes(old);
+  Form f;
+  Form_Load(f, dir.Text());
+  f.Com(54).text = "d:\\a-long-folder-name\\";
+  Command10_Click(f);
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit tight = saved;
+  tight.rlim_cur = old.size() + 6;  // room for part of the first line only
+  auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+  Command1_Click(f);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+
+  EXPECT_FALSE(f.quitRequested);
+  EXPECT_EQ(dir.ReadMemoryBytes(), old);
+  Command1_Click(f);
+  EXPECT_TRUE(f.quitRequested);
+  EXPECT_EQ(dir.ReadMemoryBytes(), old + "54 d:\\a-long-folder-name\\\r\n\r\n");
 }
 
 }  // namespace

@@ -116,6 +116,8 @@ TEST(MemoryRestore, KeysAndOddLines) {
       "54\r\n"           // a bare key has nothing to restore
       "54 \r\n"          // nor has a key with an empty text
       "abc\r\n"
+      "   \r\n"         // blanks only
+      "  102 lower\r\n"  // blanks before the key are skipped
       "59 9.5\r\n"));
   Form f;
   RestoreMemory(f, dir.Text());
@@ -124,6 +126,7 @@ TEST(MemoryRestore, KeysAndOddLines) {
   EXPECT_TRUE(f.Com(54).items.empty());
   EXPECT_TRUE(f.Com(151).items.empty());
   EXPECT_EQ(f.Com(59).items, (Items{"9.5"}));
+  EXPECT_EQ(f.Com(102).items, (Items{"lower"}));
 }
 
 TEST(MemoryRestore, AnyLineEndAndNoLastLineEnd) {
