@@ -2,7 +2,7 @@
 # Installs what building, running and testing need, from Debian's packages.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev googletest
-          libwxgtk3.2-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic fonts-ipafont-mincho)
+          libwxgtk3.2-dev libgtk-3-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic fonts-ipafont-mincho)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,0 +1,355 @@
+// The real settings window under a display (the CI runs ctest under
+// xvfb-run): the tabs, the controls built from the control table, the
+// push-button behaviour of check boxes and option arrays, and the mirror
+// between widgets and form model around a click. Without a display every
+// test skips.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/image.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/stopwatch.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+#include <wx/tooltip.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/weakref.h>
+
+#include "settings/form.h"
+#include "settings/gui/look.h"
+#include "settings/gui/symbols.h"
+#include "settings/gui/window.h"
+#include "settings/procedures.h"
+
+namespace mokrav::gui {
+namespace {
+
+// The toolkit starts once per test program, and only when a display is set.
+bool ToolkitUp() {
+  static int state = -1;
+  if (state < 0) {
+    const char* display = std::getenv("DISPLAY");
+    state = 0;
+    if (display != nullptr && *display != '\0') {
+      static int argc = 1;
+      static char arg0[] = "settings_gui_test";
+      static char* argv[] = {arg0, nullptr};
+      wxApp::SetInstance(new wxApp());
+      if (wxEntryStart(argc, argv) && wxTheApp->CallOnInit()) {
+        ApplyCompactLook();
+        wxInitAllImageHandlers();
+        state = 1;
+      }
+    }
+  }
+  return state == 1;
+}
+
+// Lets the toolkit draw and deliver pending events for a while.
+void Pump(long ms = 150) {
+  wxStopWatch watch;
+  do {
+    wxYield();
+    wxMilliSleep(10);
+  } while (watch.Time() < ms);
+}
+
+std::vector<std::string> Split(const char* text) {
+  std::vector<std::string> parts;
+  if (*text == '\0') return parts;
+  std::string s(text);
+  std::size_t start = 0;
+  for (std::size_t bar; (bar = s.find('|', start)) != std::string::npos; start = bar + 1) {
+    parts.push_back(s.substr(start, bar - start));
+  }
+  parts.push_back(s.substr(start));
+  return parts;
+}
+
+std::string TipOf(wxWindow* w) {
+  return w->GetToolTip() ? Utf8(w->GetToolTip()->GetTip()) : std::string();
+}
+
+class SettingsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!ToolkitUp()) GTEST_SKIP() << "no display (DISPLAY is not set)";
+    std::random_device rd;
+    folder_ = std::filesystem::temp_directory_path() /
+              ("mokrav-gui-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(folder_);
+    std::ofstream(folder_ / "mokrav.mfg").flush();  // an empty memory file
+    Form_Load(model_, folder_.string());
+    window_ = new SettingsWindow(model_);
+    window_->Show();
+    Pump(300);
+  }
+  void TearDown() override {
+    if (window_) window_->Destroy();
+    if (ToolkitUp()) Pump(50);
+    std::error_code ec;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+  }
+
+  template <typename T>
+  T* Get(const std::string& name) {
+    wxWindow* w = window_->Control(name);
+    EXPECT_NE(w, nullptr) << name;
+    T* t = dynamic_cast<T*>(w);
+    EXPECT_NE(t, nullptr) << name << " has an unexpected widget kind";
+    return t;
+  }
+
+  // A real mouse click in the middle of the widget.
+  void ClickOn(wxWindow* w) {
+    wxUIActionSimulator sim;
+    const wxRect r = w->GetScreenRect();
+    sim.MouseMove(r.x + r.width / 2, r.y + r.height / 2);
+    Pump(80);
+    sim.MouseClick();
+    Pump(200);
+  }
+
+  std::filesystem::path folder_;
+  Form model_;
+  wxWeakRef<SettingsWindow> window_;
+};
+
+TEST_F(SettingsWindowTest, WindowHasCaptionSizeAndTenTabsWeldInFront) {
+  EXPECT_EQ(Utf8(window_->GetTitle()), "MOKRAV v1.45");
+  EXPECT_EQ(window_->GetClientSize(), wxSize(409, 349));
+  const char* captions[] = {"溶接記号", "仕上記号", "幾何公差", "穴・ネジ作図", "引出文字",
+                            "軸･穴公差", "切口表示", "表題欄記入", "重量計算", "設定"};
+  ASSERT_EQ(window_->TabCount(), 10);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(Utf8(window_->TabCaption(i)), captions[i]) << i;
+  EXPECT_EQ(window_->SelectedTab(), 0);
+  EXPECT_TRUE(window_->TabPageWindow(0)->IsShownOnScreen());
+  EXPECT_FALSE(window_->TabPageWindow(1)->IsShownOnScreen());
+  EXPECT_TRUE(window_->Unplaced().empty());
+}
+
+// Every control of the table is on its tab, of the right kind, with its
+// caption and tool tip.
+TEST_F(SettingsWindowTest, EveryControlOfTheTableIsOnItsTabWithCaptionAndTip) {
+  for (const ControlSpec& spec : ControlTable()) {
+    SCOPED_TRACE(spec.name);
+    wxWindow* parent = spec.tab >= 0 ? window_->TabPageWindow(spec.tab) : nullptr;
+    switch (spec.kind) {
+      case ControlKind::Combo: {
+        wxWindow* w = window_->Control(spec.name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->GetParent(), parent);
+        EXPECT_EQ(TipOf(w), spec.toolTip);
+        if (spec.listOnly) {
+          EXPECT_NE(dynamic_cast<wxChoice*>(w), nullptr) << "a list-only box must not take typing";
+        } else {
+          auto* combo = dynamic_cast<wxComboBox*>(w);
+          ASSERT_NE(combo, nullptr);
+          EXPECT_TRUE(combo->IsEditable());
+        }
+        break;
+      }
+      case ControlKind::Check: {
+        auto* t = Get<wxToggleButton>(spec.name);
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->GetParent(), parent);
+        EXPECT_EQ(Utf8(t->GetLabelText()), spec.caption);
+        EXPECT_EQ(TipOf(t), spec.toolTip);
+        EXPECT_EQ(t->GetBitmap().IsOk(), spec.picture);
+        break;
+      }
+      case ControlKind::Option: {
+        const auto captions = Split(spec.optionCaptions);
+        const auto tips = Split(spec.optionToolTips);
+        for (int i = 0; i < spec.optionCount; ++i) {
+          const std::string name = std::string(spec.name) + "(" + std::to_string(i) + ")";
+          SCOPED_TRACE(name);
+          wxWindow* w = window_->Control(name);
+          ASSERT_NE(w, nullptr);
+          EXPECT_EQ(w->GetParent(), parent);
+          if (spec.pushStyle) {
+            auto* t = dynamic_cast<wxToggleButton*>(w);
+            ASSERT_NE(t, nullptr);
+            EXPECT_EQ(Utf8(t->GetLabelText()), i < static_cast<int>(captions.size()) ? captions[i] : "");
+            EXPECT_EQ(t->GetBitmap().IsOk(), spec.picture);
+          } else {
+            EXPECT_NE(dynamic_cast<wxRadioButton*>(w), nullptr);
+          }
+          if (!tips.empty()) {
+            EXPECT_EQ(TipOf(w), tips[static_cast<std::size_t>(i)]);
+          }
+        }
+        EXPECT_EQ(window_->Control(std::string(spec.name) + "(" + std::to_string(spec.optionCount) + ")"),
+                  nullptr);
+        break;
+      }
+      case ControlKind::Label: {
+        auto* l = Get<wxStaticText>(spec.name);
+        ASSERT_NE(l, nullptr);
+        EXPECT_EQ(l->GetParent(), parent);
+        // Long notes are broken into lines; the text is the same.
+        wxString text = l->GetLabelText();
+        text.Replace("\n", "");
+        EXPECT_EQ(Utf8(text), spec.caption);
+        EXPECT_EQ(TipOf(l), spec.toolTip);
+        break;
+      }
+      case ControlKind::Button: {
+        auto* b = Get<wxButton>(spec.name);
+        ASSERT_NE(b, nullptr);
+        if (parent) {
+          EXPECT_EQ(b->GetParent(), parent);
+        }
+        EXPECT_EQ(Utf8(b->GetLabelText()), spec.caption);
+        EXPECT_EQ(TipOf(b), spec.toolTip);
+        break;
+      }
+    }
+  }
+}
+
+TEST_F(SettingsWindowTest, WindowOpensWithTheModelsStartState) {
+  EXPECT_EQ(Utf8(window_->Msg()->GetValue()), "データを読み込みました");
+  EXPECT_EQ(Utf8(Get<wxChoice>("Com7")->GetStringSelection()), "3");
+  EXPECT_EQ(Get<wxChoice>("Com58")->GetCount(), 17u);
+  EXPECT_EQ(Utf8(Get<wxComboBox>("Com54")->GetValue()), "b:\\jww\\");
+  EXPECT_EQ(Utf8(Get<wxComboBox>("Com38")->GetValue()), "");
+  EXPECT_EQ(Get<wxComboBox>("Com38")->GetCount(), 12u);
+  EXPECT_EQ(Utf8(Get<wxComboBox>("Com150")->GetString(0)), "[100-50-5:9.36:ｍ");
+  EXPECT_EQ(Utf8(Get<wxStaticText>("La11")->GetLabelText()), "重量");
+  for (const auto& [name, selected] : std::vector<std::pair<std::string, int>>{
+           {"C33", 9}, {"C34", 0}, {"C23", 5}, {"C5", 0}, {"C52", 0}, {"C61", 0}, {"C92", 1}}) {
+    for (int i = 0; i < model_.Option(name).count; ++i) {
+      EXPECT_EQ(Get<wxToggleButton>(name + "(" + std::to_string(i) + ")")->GetValue(), i == selected)
+          << name << "(" << i << ")";
+    }
+  }
+  EXPECT_TRUE(Get<wxRadioButton>("C6(1)")->GetValue());
+  EXPECT_TRUE(Get<wxRadioButton>("C41(0)")->GetValue());
+  for (const auto& [name, check] : model_.Checks()) {
+    EXPECT_FALSE(Get<wxToggleButton>(name)->GetValue()) << name;
+  }
+}
+
+TEST_F(SettingsWindowTest, PressedCheckBoxStaysPressedUntilPressedAgain) {
+  auto* allAround = Get<wxToggleButton>("H33");
+  ASSERT_NE(allAround, nullptr);
+  ClickOn(allAround);
+  EXPECT_TRUE(allAround->GetValue());
+  Pump(200);
+  EXPECT_TRUE(allAround->GetValue()) << "released by itself";
+  ClickOn(allAround);
+  EXPECT_FALSE(allAround->GetValue());
+}
+
+TEST_F(SettingsWindowTest, SelectingAnOptionReleasesTheOthersOfItsArray) {
+  auto* near = Get<wxToggleButton>("C34(0)");
+  auto* both = Get<wxToggleButton>("C34(2)");
+  ASSERT_TRUE(near && both);
+  ClickOn(both);
+  EXPECT_TRUE(both->GetValue());
+  EXPECT_FALSE(near->GetValue());
+  EXPECT_FALSE(Get<wxToggleButton>("C34(1)")->GetValue());
+  // Pressing the selected button again keeps it selected.
+  ClickOn(both);
+  EXPECT_TRUE(both->GetValue());
+  // Another array is left alone.
+  EXPECT_TRUE(Get<wxToggleButton>("C33(9)")->GetValue());
+  window_->WidgetsToModel();
+  EXPECT_EQ(model_.Option("C34").selected, 2);
+}
+
+// A click copies the widgets into the model, runs the procedure and copies
+// the model back: the weld tab's clear button empties what was typed and
+// releases the pressed check boxes, and keeps the side chosen.
+TEST_F(SettingsWindowTest, ClearButtonMirrorsWidgetsAndModel) {
+  Get<wxToggleButton>("H33")->SetValue(true);
+  Get<wxComboBox>("Com38")->ChangeValue("45");
+  Get<wxToggleButton>("C34(0)")->SetValue(false);
+  Get<wxToggleButton>("C34(1)")->SetValue(true);
+  window_->ClickButton("Co31");
+  Pump();
+  EXPECT_FALSE(model_.Check("H33").ticked);
+  EXPECT_FALSE(Get<wxToggleButton>("H33")->GetValue());
+  EXPECT_EQ(Utf8(Get<wxComboBox>("Com38")->GetValue()), model_.Combo("Com38").text);
+  EXPECT_EQ(model_.Combo("Com38").text, "");
+  EXPECT_EQ(model_.Option("C34").selected, 1);
+  EXPECT_TRUE(Get<wxToggleButton>("C34(1)")->GetValue());
+  EXPECT_EQ(Utf8(window_->Msg()->GetValue()), model_.MSG);
+}
+
+// The weight calculator reads typed texts and writes its label; newly typed
+// entries join the lists, and the lists of the widgets follow the model.
+TEST_F(SettingsWindowTest, WeightButtonReadsTypedTextsAndShowsTheWeight) {
+  Get<wxComboBox>("Com150")->ChangeValue(U("鉄:7.85:比重"));
+  Get<wxComboBox>("Com151")->ChangeValue("10");
+  Get<wxComboBox>("Com152")->ChangeValue("100");
+  Get<wxComboBox>("Com153")->ChangeValue("1000");
+  window_->SelectTab(8);
+  ClickOn(Get<wxButton>("Command13"));
+  EXPECT_EQ(model_.Lbl("La11").caption, "7.85");
+  EXPECT_EQ(Utf8(Get<wxStaticText>("La11")->GetLabelText()), "7.85");
+  auto* material = Get<wxComboBox>("Com150");
+  ASSERT_EQ(material->GetCount(), model_.Combo("Com150").items.size());
+  for (unsigned i = 0; i < material->GetCount(); ++i) {
+    EXPECT_EQ(Utf8(material->GetString(i)), model_.Combo("Com150").items[i]);
+  }
+  EXPECT_NE(material->FindString(U("鉄:7.85:比重"), true), wxNOT_FOUND);
+  EXPECT_EQ(Utf8(material->GetValue()), "鉄:7.85:比重");
+  EXPECT_NE(Get<wxComboBox>("Com153")->FindString("1000", true), wxNOT_FOUND);
+}
+
+TEST_F(SettingsWindowTest, SwitchingTabsChangesNoValue) {
+  window_->WidgetsToModel();
+  const Form before = model_;
+  for (int tab : {3, 7, 9, 0}) {
+    window_->SelectTab(tab);
+    Pump(50);
+    EXPECT_EQ(window_->SelectedTab(), tab);
+    EXPECT_TRUE(window_->TabPageWindow(tab)->IsShownOnScreen());
+  }
+  window_->WidgetsToModel();
+  for (const auto& [name, box] : before.Combos()) {
+    EXPECT_EQ(model_.Combo(name).text, box.text) << name;
+  }
+  for (const auto& [name, array] : before.Options()) {
+    EXPECT_EQ(model_.Option(name).selected, array.selected) << name;
+  }
+  EXPECT_EQ(model_.MSG, before.MSG);
+}
+
+TEST_F(SettingsWindowTest, ExitButtonClosesTheWindowOnceItsWorkIsDone) {
+  window_->ClickButton("Command1");
+  Pump(200);
+  EXPECT_TRUE(model_.quitRequested);
+  EXPECT_FALSE(window_) << "the window is still open";
+}
+
+// Each picture button shows a drawing of its own symbol.
+TEST_F(SettingsWindowTest, PictureButtonsShowDistinctDrawings) {
+  for (const char* array : {"C33", "C23", "C5", "C81"}) {
+    std::set<std::string> seen;
+    for (int i = 0; i < OptionPictureCount(array); ++i) {
+      const wxImage img = OptionPicture(array, i, 24, 24).ConvertToImage();
+      ASSERT_TRUE(img.HasAlpha());
+      const std::string alpha(reinterpret_cast<const char*>(img.GetAlpha()), 24 * 24);
+      EXPECT_NE(alpha.find_first_not_of('\0'), std::string::npos) << array << "(" << i << ") is blank";
+      EXPECT_TRUE(seen.insert(alpha).second) << array << "(" << i << ") repeats another picture";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mokrav::gui

@@ -1,0 +1,526 @@
+#include "settings/gui/window.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <exception>
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/dcclient.h>
+#include <wx/utils.h>
+#include <wx/radiobut.h>
+#include <wx/simplebook.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+
+#include "settings/gui/look.h"
+#include "settings/gui/page_builder.h"
+#include "settings/gui/symbols.h"
+#include "settings/gui/tabstrip.h"
+#include "settings/procedures.h"
+
+namespace mokrav::gui {
+
+namespace {
+
+struct TabInfo {
+  const char* name;
+  const char* caption;
+};
+
+// SSTab1's tabs in index order.
+constexpr TabInfo kTabs[] = {
+    {"WeldTab", "溶接記号"},          {"FinishTab", "仕上記号"},
+    {"GeometricToleranceTab", "幾何公差"}, {"HoleThreadTab", "穴・ネジ作図"},
+    {"LeaderTextTab", "引出文字"},    {"FitToleranceTab", "軸･穴公差"},
+    {"SectionTab", "切口表示"},       {"TitleBlockTab", "表題欄記入"},
+    {"WeightTab", "重量計算"},        {"SettingsTab", "設定"},
+};
+constexpr int kTabCount = static_cast<int>(std::size(kTabs));
+
+std::vector<std::string> SplitBar(const char* text) {
+  std::vector<std::string> parts;
+  if (text == nullptr || *text == '\0') return parts;
+  std::string s(text);
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t bar = s.find('|', start);
+    parts.push_back(s.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  return parts;
+}
+
+std::string OptionName(const std::string& array, int index) {
+  return array + "(" + std::to_string(index) + ")";
+}
+
+bool IsBlank(wxUniChar c) { return c == ' ' || c == 0x3000; }
+
+}  // namespace
+
+wxString WrapText(const wxWindow* window, const wxString& text, int width) {
+  wxString out, line;
+  for (wxUniChar c : text) {
+    if (c == '\n') {
+      out += line + "\n";
+      line.clear();
+      continue;
+    }
+    if (!line.empty() && window->GetTextExtent(line + c).x > width) {
+      out += line + "\n";
+      line.clear();
+    }
+    line += c;
+  }
+  return out + line;
+}
+
+// ---------------------------------------------------------------- TabPage
+
+TabPage::TabPage(wxWindow* parent, const wxString& name)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, name) {
+  Bind(wxEVT_PAINT, &TabPage::OnPaint, this);
+}
+
+void TabPage::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  for (auto& painter : painters_) painter(dc);
+}
+
+// ------------------------------------------------------------ PageBuilder
+
+PageBuilder::PageBuilder(SettingsWindow& window, TabPage* page, int tab)
+    : w_(window), page_(page), tab_(tab) {}
+
+const ControlSpec* PageBuilder::Row(const std::string& name) const {
+  for (const ControlSpec& row : ControlTable()) {
+    if (name == row.name) return &row;
+  }
+  return nullptr;
+}
+
+const ControlSpec* PageBuilder::Take(const std::string& name, ControlKind kind) {
+  const ControlSpec* row = Row(name);
+  if (row == nullptr || row->kind != kind || row->tab != tab_) {
+    std::fprintf(stderr, "MOKRAV: the layout of tab %d names %s, which the table does not put there\n",
+                 tab_, name.c_str());
+    return nullptr;
+  }
+  return row;
+}
+
+wxWindow* PageBuilder::Combo(const std::string& name, int x, int y, int width, int height) {
+  const ControlSpec* row = Take(name, ControlKind::Combo);
+  if (row == nullptr) return nullptr;
+  wxWindow* box;
+  if (row->listOnly) {
+    // A list-only box: the user can only pick one of its items.
+    box = new wxChoice(page_, wxID_ANY, wxPoint(x, y), wxSize(width, height), 0, nullptr, 0,
+                       wxDefaultValidator, U(name));
+  } else {
+    box = new wxComboBox(page_, wxID_ANY, wxString(), wxPoint(x, y), wxSize(width, height), 0,
+                         nullptr, wxCB_DROPDOWN, wxDefaultValidator, U(name));
+  }
+  if (row->fixedPitch) {
+    box->SetFont(FixedPitchFont(row->fontPoints > 0 ? row->fontPoints : 9));
+  } else if (row->fontPoints > 0) {
+    box->SetFont(UiFont(row->fontPoints, row->bold));
+  }
+  if (*row->toolTip) box->SetToolTip(U(row->toolTip));
+  w_.combos_[name] = box;
+  return box;
+}
+
+wxWindow* PageBuilder::Check(const std::string& name, int x, int y, int width, int height) {
+  const ControlSpec* row = Take(name, ControlKind::Check);
+  if (row == nullptr) return nullptr;
+  // Push-button style: ticked is pressed, and a pressed button stays pressed.
+  auto* button = new wxToggleButton(page_, wxID_ANY, U(row->caption), wxPoint(x, y),
+                                    wxSize(width, height), 0, wxDefaultValidator, U(name));
+  if (row->picture) button->SetBitmap(CheckPicture(name, width - 8, height - 6));
+  if (*row->toolTip) button->SetToolTip(U(row->toolTip));
+  w_.checks_[name] = button;
+  return button;
+}
+
+void PageBuilder::Options(const std::string& name, const std::vector<wxRect>& rects) {
+  const ControlSpec* row = Take(name, ControlKind::Option);
+  if (row == nullptr) return;
+  if (static_cast<int>(rects.size()) != row->optionCount) {
+    std::fprintf(stderr, "MOKRAV: the layout gives %s %zu buttons, the table %d\n", name.c_str(),
+                 rects.size(), row->optionCount);
+  }
+  const std::vector<std::string> captions = SplitBar(row->optionCaptions);
+  const std::vector<std::string> tips = SplitBar(row->optionToolTips);
+  std::vector<wxWindow*>& buttons = w_.options_[name];
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    const wxRect& r = rects[i];
+    const int index = static_cast<int>(i);
+    const wxString caption = i < captions.size() ? U(captions[i]) : wxString();
+    wxWindow* button;
+    if (row->pushStyle) {
+      auto* toggle = new wxToggleButton(page_, wxID_ANY, caption, r.GetPosition(), r.GetSize(), 0,
+                                        wxDefaultValidator, U(OptionName(name, index)));
+      if (row->picture) toggle->SetBitmap(OptionPicture(name, index, r.width - 8, r.height - 6));
+      // The builder is gone by the time of a click: bind to the window.
+      SettingsWindow* window = &w_;
+      toggle->Bind(wxEVT_TOGGLEBUTTON,
+                   [window, name, index](wxCommandEvent&) { window->OnOptionToggle(name, index); });
+      button = toggle;
+    } else {
+      // Plain option buttons: one GTK radio group per array, so the buttons
+      // of an array are created one after the other.
+      button = new wxRadioButton(page_, wxID_ANY, caption, r.GetPosition(), r.GetSize(),
+                                 i == 0 ? wxRB_GROUP : 0, wxDefaultValidator,
+                                 U(OptionName(name, index)));
+    }
+    // Per-button tips where the table has them; otherwise the array's own.
+    if (!tips.empty()) {
+      if (i < tips.size() && !tips[i].empty()) button->SetToolTip(U(tips[i]));
+    } else if (*row->toolTip) {
+      button->SetToolTip(U(row->toolTip));
+    }
+    buttons.push_back(button);
+  }
+}
+
+wxStaticText* PageBuilder::Label(const std::string& name, int x, int y, int width, int height) {
+  const ControlSpec* row = Take(name, ControlKind::Label);
+  if (row == nullptr) return nullptr;
+  long style = 0;
+  if (row->align == 1) style = wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE;
+  if (row->align == 2) style = wxALIGN_RIGHT | wxST_NO_AUTORESIZE;
+  auto* label = new wxStaticText(page_, wxID_ANY, wxString(), wxPoint(x, y), wxSize(width, height),
+                                 style, U(name));
+  if (row->fontPoints > 0) label->SetFont(UiFont(row->fontPoints, row->bold));
+  label->SetLabelText(U(row->caption));
+  if (width > 0 && height > 0) label->SetSize(x, y, width, height);
+  if (*row->toolTip) label->SetToolTip(U(row->toolTip));
+  w_.labels_[name] = label;
+  return label;
+}
+
+wxWindow* PageBuilder::Button(const std::string& name, int x, int y, int width, int height) {
+  const ControlSpec* row = Take(name, ControlKind::Button);
+  if (row == nullptr) return nullptr;
+  auto* button = new wxButton(page_, wxID_ANY, U(row->caption), wxPoint(x, y),
+                              wxSize(width, height), 0, wxDefaultValidator, U(name));
+  if (*row->toolTip) button->SetToolTip(U(row->toolTip));
+  SettingsWindow* window = &w_;
+  button->Bind(wxEVT_BUTTON, [window, name](wxCommandEvent&) { window->ClickButton(name); });
+  w_.buttons_[name] = button;
+  return button;
+}
+
+wxStaticText* PageBuilder::Text(const wxString& text, int x, int y, int width, int align) {
+  long style = 0;
+  if (align == 1) style = wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE;
+  if (align == 2) style = wxALIGN_RIGHT | wxST_NO_AUTORESIZE;
+  auto* label = new wxStaticText(page_, wxID_ANY, wxString(), wxPoint(x, y), wxDefaultSize, style);
+  label->SetLabelText(text);
+  if (width > 0) label->SetSize(x, y, width, label->GetBestSize().y);
+  return label;
+}
+
+void PageBuilder::Head(const std::string& combo, const wxString& text) {
+  auto it = w_.combos_.find(combo);
+  if (it == w_.combos_.end()) return;
+  const ControlSpec* row = Row(combo);
+  const wxString caption = !text.empty() ? text : (row ? U(row->caption) : wxString());
+  const wxRect r = it->second->GetRect();
+  const int width = std::max(r.width + 16, page_->GetTextExtent(caption).x + 2);
+  Text(caption, r.x + r.width / 2 - width / 2, r.y - 15, width, 1);
+}
+
+void PageBuilder::RowHead(const wxString& text, int x, const std::string& combo) {
+  auto it = w_.combos_.find(combo);
+  if (it == w_.combos_.end()) return;
+  const wxRect r = it->second->GetRect();
+  Text(text, x, r.y + (r.height - 13) / 2);
+}
+
+wxStaticBox* PageBuilder::Frame(const std::string& array, int x, int y, int width, int height) {
+  const ControlSpec* row = Row(array);
+  wxString caption, tip;
+  if (row != nullptr) {
+    caption = U(row->caption);
+    tip = U(row->toolTip);
+  }
+  return Frame(caption, tip, x, y, width, height);
+}
+
+wxStaticBox* PageBuilder::Frame(const wxString& caption, const wxString& toolTip, int x, int y,
+                                int width, int height) {
+  auto* box = new wxStaticBox(page_, wxID_ANY, caption, wxPoint(x, y), wxSize(width, height));
+  if (!toolTip.empty()) box->SetToolTip(toolTip);
+  return box;
+}
+
+void PageBuilder::Picture(const wxBitmap& bitmap, int x, int y) {
+  new wxStaticBitmap(page_, wxID_ANY, bitmap, wxPoint(x, y), bitmap.GetSize());
+}
+
+void PageBuilder::Paint(std::function<void(wxDC&)> painter) { page_->AddPainter(std::move(painter)); }
+
+namespace {
+
+// Where the first run of two or more blanks of a caption starts and ends,
+// in pixels of the label's font.
+std::pair<int, int> BlankRun(const wxWindow* label, const wxString& caption) {
+  std::size_t start = 0;
+  while (start + 1 < caption.length() &&
+         !(IsBlank(caption[start]) && IsBlank(caption[start + 1]))) {
+    ++start;
+  }
+  std::size_t end = start;
+  while (end < caption.length() && IsBlank(caption[end])) ++end;
+  return {label->GetTextExtent(caption.Left(start)).x, label->GetTextExtent(caption.Left(end)).x};
+}
+
+}  // namespace
+
+void PageBuilder::LabelHosting(const std::string& label, const std::string& combo, int x, int y) {
+  LabelsHosting({{label, combo}}, x, y, 0);
+}
+
+void PageBuilder::LabelsHosting(const std::vector<std::pair<std::string, std::string>>& rows,
+                                int x, int y, int step) {
+  int left = 0, right = 1 << 20;
+  std::vector<int> heights;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    wxStaticText* text = Label(rows[i].first, x, y + static_cast<int>(i) * step);
+    const ControlSpec* row = Row(rows[i].first);
+    if (text == nullptr || row == nullptr) {
+      heights.push_back(0);
+      continue;
+    }
+    const auto [begin, end] = BlankRun(text, U(row->caption));
+    left = std::max(left, begin);
+    right = std::min(right, end);
+    heights.push_back(text->GetBestSize().y);
+  }
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int top = y + static_cast<int>(i) * step + heights[i] / 2 - kComboHeight / 2;
+    Combo(rows[i].second, x + left + 2, top, std::max(right - left - 4, 24));
+  }
+}
+
+wxStaticText* PageBuilder::WrappedLabel(const std::string& name, int x, int y, int width) {
+  wxStaticText* label = Label(name, x, y);
+  if (label == nullptr) return nullptr;
+  w_.labelWrap_[name] = width;
+  label->SetLabelText(WrapText(label, label->GetLabelText(), width));
+  label->SetSize(label->GetBestSize());
+  return label;
+}
+
+void PageBuilder::DrawAndClear(const std::string& draw, const std::string& clear) {
+  Button(clear, 276, 252, 60);
+  Button(draw, 340, 252, 62);
+}
+
+// --------------------------------------------------------- SettingsWindow
+
+SettingsWindow::SettingsWindow(Form& model)
+    : wxFrame(nullptr, wxID_ANY, U("MOKRAV v1.45"), wxDefaultPosition, wxDefaultSize,
+              wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX), "Form1"),
+      model_(model) {
+  SetFont(UiFont());
+  auto* client = new TabPage(this, "Form1Client");
+
+  std::vector<wxString> captions;
+  for (const TabInfo& t : kTabs) captions.push_back(U(t.caption));
+  tabs_ = new TabStrip(client, wxPoint(0, 0), kClientWidth, captions);
+  const int top = tabs_->GetSize().y;
+  book_ = new wxSimplebook(client, wxID_ANY, wxPoint(0, top),
+                           wxSize(kClientWidth, 321 - top), wxBORDER_NONE);
+  for (int i = 0; i < kTabCount; ++i) {
+    auto* page = new TabPage(book_, kTabs[i].name);
+    book_->AddPage(page, captions[static_cast<std::size_t>(i)], i == 0);
+    pages_.push_back(page);
+    // The page's edge below the tab headers.
+    page->AddPainter([page](wxDC& dc) {
+      const wxSize s = page->GetClientSize();
+      dc.SetPen(wxPen(page->GetBackgroundColour().ChangeLightness(62)));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawRectangle(0, 0, s.x, s.y);
+    });
+    PageBuilder builder(*this, page, i);
+    LayoutTab(i, builder);
+  }
+  // Switching tabs only swaps the page in front; no procedure runs.
+  tabs_->OnChange([this](int i) { book_->ChangeSelection(static_cast<std::size_t>(i)); });
+
+  msg_ = new wxTextCtrl(client, wxID_ANY, wxString(), wxPoint(10, 325), wxSize(307, 20), 0,
+                        wxDefaultValidator, "MSG");
+  PageBuilder below(*this, client, -1);
+  LayoutTab(-1, below);
+
+  for (const ControlSpec& row : ControlTable()) {
+    if (Control(row.kind == ControlKind::Option ? OptionName(row.name, 0) : row.name) == nullptr) {
+      unplaced_.push_back(row.name);
+      std::fprintf(stderr, "MOKRAV: control %s has no place in the window\n", row.name);
+    }
+  }
+
+  SetClientSize(kClientWidth, kClientHeight);
+  ModelToWidgets();
+}
+
+wxWindow* SettingsWindow::Control(const std::string& name) const {
+  if (auto it = combos_.find(name); it != combos_.end()) return it->second;
+  if (auto it = checks_.find(name); it != checks_.end()) return it->second;
+  if (auto it = labels_.find(name); it != labels_.end()) return it->second;
+  if (auto it = buttons_.find(name); it != buttons_.end()) return it->second;
+  if (name == "MSG") return msg_;
+  if (name == "SSTab1") return tabs_;
+  const std::size_t open = name.find('(');
+  if (open != std::string::npos && name.back() == ')') {
+    auto it = options_.find(name.substr(0, open));
+    if (it != options_.end()) {
+      const int index = std::atoi(name.c_str() + open + 1);
+      if (index >= 0 && index < static_cast<int>(it->second.size())) {
+        return it->second[static_cast<std::size_t>(index)];
+      }
+    }
+  }
+  return nullptr;
+}
+
+int SettingsWindow::TabCount() const { return tabs_->Count(); }
+wxString SettingsWindow::TabCaption(int tab) const { return tabs_->Caption(tab); }
+int SettingsWindow::SelectedTab() const { return tabs_->Selection(); }
+void SettingsWindow::SelectTab(int tab) { tabs_->Select(tab); }
+wxWindow* SettingsWindow::TabPageWindow(int tab) const {
+  return tab >= 0 && tab < static_cast<int>(pages_.size()) ? pages_[static_cast<std::size_t>(tab)]
+                                                            : nullptr;
+}
+
+void SettingsWindow::WidgetsToModel() {
+  for (auto& [name, widget] : combos_) {
+    wxString text;
+    if (auto* combo = dynamic_cast<wxComboBox*>(widget)) {
+      text = combo->GetValue();
+    } else if (auto* choice = dynamic_cast<wxChoice*>(widget)) {
+      text = choice->GetStringSelection();
+    }
+    model_.Combo(name).text = Utf8(text);
+  }
+  for (auto& [name, widget] : checks_) {
+    model_.Check(name).ticked = static_cast<wxToggleButton*>(widget)->GetValue();
+  }
+  for (auto& [name, buttons] : options_) {
+    int selected = -1;
+    for (std::size_t i = 0; i < buttons.size() && selected < 0; ++i) {
+      bool on = false;
+      if (auto* toggle = dynamic_cast<wxToggleButton*>(buttons[i])) on = toggle->GetValue();
+      if (auto* radio = dynamic_cast<wxRadioButton*>(buttons[i])) on = radio->GetValue();
+      if (on) selected = static_cast<int>(i);
+    }
+    model_.Option(name).selected = selected;
+  }
+  model_.MSG = Utf8(msg_->GetValue());
+}
+
+void SettingsWindow::ModelToWidgets() {
+  for (auto& [name, widget] : combos_) {
+    const ComboBox& box = model_.Combo(name);
+    auto* items = dynamic_cast<wxItemContainer*>(widget);
+    bool same = items->GetCount() == box.items.size();
+    for (unsigned i = 0; same && i < box.items.size(); ++i) {
+      same = Utf8(items->GetString(i)) == box.items[i];
+    }
+    if (!same) {
+      wxArrayString list;
+      for (const std::string& item : box.items) list.Add(U(item));
+      items->Set(list);
+    }
+    const int index = box.Find(box.text);
+    if (auto* combo = dynamic_cast<wxComboBox*>(widget)) {
+      if (index >= 0) {
+        combo->SetSelection(index);
+      } else if (Utf8(combo->GetValue()) != box.text || !same) {
+        combo->SetSelection(wxNOT_FOUND);
+        combo->ChangeValue(U(box.text));
+      }
+    } else if (auto* choice = dynamic_cast<wxChoice*>(widget)) {
+      choice->SetSelection(index >= 0 ? index : wxNOT_FOUND);
+    }
+  }
+  for (auto& [name, widget] : checks_) {
+    static_cast<wxToggleButton*>(widget)->SetValue(model_.Check(name).ticked);
+  }
+  for (auto& [name, buttons] : options_) {
+    const int selected = model_.Option(name).selected;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      const bool on = static_cast<int>(i) == selected;
+      if (auto* toggle = dynamic_cast<wxToggleButton*>(buttons[i])) toggle->SetValue(on);
+      // A GTK radio group cannot be emptied; setting the chosen one clears the rest.
+      if (auto* radio = dynamic_cast<wxRadioButton*>(buttons[i]); radio && on) radio->SetValue(true);
+    }
+  }
+  for (auto& [name, label] : labels_) {
+    wxString caption = U(model_.Lbl(name).caption);
+    if (auto wrap = labelWrap_.find(name); wrap != labelWrap_.end()) {
+      caption = WrapText(label, caption, wrap->second);
+    }
+    if (label->GetLabelText() != caption) label->SetLabelText(caption);
+  }
+  const wxString msg = U(model_.MSG);
+  if (msg_->GetValue() != msg) msg_->ChangeValue(msg);
+}
+
+void SettingsWindow::ClickButton(const std::string& name) {
+  WidgetsToModel();
+  try {
+    Click(model_, name);
+  } catch (const std::exception& e) {
+    // A procedure must never take the window (and the pending history)
+    // down with it: say what happened in the status line instead.
+    model_.MSG = e.what();
+  }
+  ModelToWidgets();
+  if (name == "Command1" && model_.quitRequested) Close(true);
+}
+
+void SettingsWindow::OnOptionToggle(const std::string& array, int index) {
+  std::vector<wxWindow*>& buttons = options_[array];
+  auto* pressed = static_cast<wxToggleButton*>(buttons[static_cast<std::size_t>(index)]);
+  if (!pressed->GetValue()) {
+    // One button of an array is always selected: pressing the selected
+    // one again leaves it selected.
+    pressed->SetValue(true);
+    return;
+  }
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (static_cast<int>(i) != index) static_cast<wxToggleButton*>(buttons[i])->SetValue(false);
+  }
+}
+
+bool SettingsWindow::SaveScreenshot(const wxString& path) {
+  // Read back from the X server with ImageMagick's import: the screen
+  // device context of GTK 3 does not see later redraws of the window.
+  const wxPoint origin = ClientToScreen(wxPoint(0, 0));
+  const wxSize size = GetClientSize();
+  Update();
+  const wxString crop = wxString::Format("%dx%d+%d+%d", size.x, size.y, origin.x, origin.y);
+  const wxString display = wxGetenv("DISPLAY") ? wxString(wxGetenv("DISPLAY")) : wxString();
+  const wxString args[] = {"import", "-display", display, "-window", "root", "-crop", crop, path};
+  const char* argv[9];
+  std::vector<wxScopedCharBuffer> keep;
+  for (std::size_t i = 0; i < std::size(args); ++i) {
+    keep.push_back(args[i].utf8_str());
+    argv[i] = keep.back().data();
+  }
+  argv[8] = nullptr;
+  return wxExecute(argv, wxEXEC_SYNC | wxEXEC_NOEVENTS) == 0;
+}
+
+}  // namespace mokrav::gui
