@@ -143,16 +143,16 @@ TEST_F(SettingsWindowTest, WindowHasCaptionSizeAndTenTabsWeldInFront) {
 // Every control of the table is on its tab, of the right kind, with its
 // caption and tool tip.
 TEST_F(SettingsWindowTest, EveryControlOfTheTableIsOnItsTabWithCaptionAndTip) {
-  for (const ControlSpec& spec : ControlTable()) {
-    SCOPED_TRACE(spec.name);
-    wxWindow* parent = spec.tab >= 0 ? window_->TabPageWindow(spec.tab) : nullptr;
-    switch (spec.kind) {
+  for (const ControlSpec& row : ControlTable()) {
+    SCOPED_TRACE(row.name);
+    wxWindow* parent = row.tab >= 0 ? window_->TabPageWindow(row.tab) : nullptr;
+    switch (row.kind) {
       case ControlKind::Combo: {
-        wxWindow* w = window_->Control(spec.name);
+        wxWindow* w = window_->Control(row.name);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->GetParent(), parent);
-        EXPECT_EQ(TipOf(w), spec.toolTip);
-        if (spec.listOnly) {
+        EXPECT_EQ(TipOf(w), row.toolTip);
+        if (row.listOnly) {
           EXPECT_NE(dynamic_cast<wxChoice*>(w), nullptr) << "a list-only box must not take typing";
         } else {
           auto* combo = dynamic_cast<wxComboBox*>(w);
@@ -162,28 +162,28 @@ TEST_F(SettingsWindowTest, EveryControlOfTheTableIsOnItsTabWithCaptionAndTip) {
         break;
       }
       case ControlKind::Check: {
-        auto* t = Get<wxToggleButton>(spec.name);
+        auto* t = Get<wxToggleButton>(row.name);
         ASSERT_NE(t, nullptr);
         EXPECT_EQ(t->GetParent(), parent);
-        EXPECT_EQ(Utf8(t->GetLabelText()), spec.caption);
-        EXPECT_EQ(TipOf(t), spec.toolTip);
-        EXPECT_EQ(t->GetBitmap().IsOk(), spec.picture);
+        EXPECT_EQ(Utf8(t->GetLabelText()), row.caption);
+        EXPECT_EQ(TipOf(t), row.toolTip);
+        EXPECT_EQ(t->GetBitmap().IsOk(), row.picture);
         break;
       }
       case ControlKind::Option: {
-        const auto captions = Split(spec.optionCaptions);
-        const auto tips = Split(spec.optionToolTips);
-        for (int i = 0; i < spec.optionCount; ++i) {
-          const std::string name = std::string(spec.name) + "(" + std::to_string(i) + ")";
+        const auto captions = Split(row.optionCaptions);
+        const auto tips = Split(row.optionToolTips);
+        for (int i = 0; i < row.optionCount; ++i) {
+          const std::string name = std::string(row.name) + "(" + std::to_string(i) + ")";
           SCOPED_TRACE(name);
           wxWindow* w = window_->Control(name);
           ASSERT_NE(w, nullptr);
           EXPECT_EQ(w->GetParent(), parent);
-          if (spec.pushStyle) {
+          if (row.pushStyle) {
             auto* t = dynamic_cast<wxToggleButton*>(w);
             ASSERT_NE(t, nullptr);
             EXPECT_EQ(Utf8(t->GetLabelText()), i < static_cast<int>(captions.size()) ? captions[i] : "");
-            EXPECT_EQ(t->GetBitmap().IsOk(), spec.picture);
+            EXPECT_EQ(t->GetBitmap().IsOk(), row.picture);
           } else {
             EXPECT_NE(dynamic_cast<wxRadioButton*>(w), nullptr);
           }
@@ -191,29 +191,29 @@ TEST_F(SettingsWindowTest, EveryControlOfTheTableIsOnItsTabWithCaptionAndTip) {
             EXPECT_EQ(TipOf(w), tips[static_cast<std::size_t>(i)]);
           }
         }
-        EXPECT_EQ(window_->Control(std::string(spec.name) + "(" + std::to_string(spec.optionCount) + ")"),
+        EXPECT_EQ(window_->Control(std::string(row.name) + "(" + std::to_string(row.optionCount) + ")"),
                   nullptr);
         break;
       }
       case ControlKind::Label: {
-        auto* l = Get<wxStaticText>(spec.name);
+        auto* l = Get<wxStaticText>(row.name);
         ASSERT_NE(l, nullptr);
         EXPECT_EQ(l->GetParent(), parent);
         // Long notes are broken into lines; the text is the same.
         wxString text = l->GetLabelText();
         text.Replace("\n", "");
-        EXPECT_EQ(Utf8(text), spec.caption);
-        EXPECT_EQ(TipOf(l), spec.toolTip);
+        EXPECT_EQ(Utf8(text), row.caption);
+        EXPECT_EQ(TipOf(l), row.toolTip);
         break;
       }
       case ControlKind::Button: {
-        auto* b = Get<wxButton>(spec.name);
+        auto* b = Get<wxButton>(row.name);
         ASSERT_NE(b, nullptr);
         if (parent) {
           EXPECT_EQ(b->GetParent(), parent);
         }
-        EXPECT_EQ(Utf8(b->GetLabelText()), spec.caption);
-        EXPECT_EQ(TipOf(b), spec.toolTip);
+        EXPECT_EQ(Utf8(b->GetLabelText()), row.caption);
+        EXPECT_EQ(TipOf(b), row.toolTip);
         break;
       }
     }
