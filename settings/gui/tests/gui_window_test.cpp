@@ -330,6 +330,24 @@ TEST_F(SettingsWindowTest, SwitchingTabsChangesNoValue) {
   EXPECT_EQ(model_.MSG, before.MSG);
 }
 
+// Every draw button of the window writes its tab's parameter file into the
+// host folder typed on the settings tab.
+TEST_F(SettingsWindowTest, EveryDrawButtonWritesItsFile) {
+  std::ofstream(folder_ / U("公差.dat").utf8_string(), std::ios::binary) << "H7/0/+0.012/0\r\n";
+  Get<wxComboBox>("Com54")->ChangeValue(U(folder_.string() + "/"));
+  const std::pair<const char*, const char*> buttons[] = {
+      {"Co32", "mokrav1.jyd"},     {"Co22", "mokrav2.jyd"},     {"CO2", "mokrav3.jyd"},
+      {"Command6", "mokrav4.jyd"}, {"Command2", "mokrav5.jyd"}, {"Command4", "mokrav6.jyd"},
+      {"Command8", "mokrav7.jyd"}, {"Command11", "mokrav8.jyd"},
+  };
+  for (const auto& [button, file] : buttons) {
+    window_->ClickButton(button);
+    Pump(50);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder_ / file)) << button << ": " << model_.MSG;
+    EXPECT_EQ(Utf8(window_->Msg()->GetValue()), model_.MSG);
+  }
+}
+
 TEST_F(SettingsWindowTest, ExitButtonClosesTheWindowOnceItsWorkIsDone) {
   window_->ClickButton("Command1");
   Pump(200);
