@@ -85,7 +85,8 @@ std::string LastChar(const std::string& item) {
 double SizeElement(const std::string& item, const std::string& typeField) {
   long long n = IntegerField(typeField, "the text type");
   auto parts = Split(item, " ");
-  if (n < 0 || static_cast<std::size_t>(n) >= parts.size())
+  // Element 0 is the key itself: text type 0 is no text type either.
+  if (n < 1 || static_cast<std::size_t>(n) >= parts.size())
     throw ToolError("the host's item \"" + item.substr(0, 3) + "\" lists no text type " + std::to_string(n));
   return Number(parts[static_cast<std::size_t>(n)], "the host's " + item.substr(0, 3) + " value");
 }

@@ -43,6 +43,7 @@ using Slot = std::optional<std::string>;
 class Output {
  public:
   void Add(const std::string& record);
+  void Add(const char* record) { Add(std::string(record)); }
   void Add(const Slot& slot);  // an unset slot gives an empty line
   void AddAll(const std::vector<Slot>& slots);
   // The whole text as written: every record with its CR LF, then one more CR LF.

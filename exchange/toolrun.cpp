@@ -45,18 +45,23 @@ bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& tool, c
   input.items = ItemsFromText(ReadText(exchangePath, "the exchange file"), tool.capacity);
   std::string parameters = ReadText(FilePath(parameterWord), "the parameter file");
   {
-    // Every non-empty line, whole: a comma inside the record is part of it.
+    // Every line with something on it, whole: a comma inside the record is
+    // part of it. A line of blanks alone (an edited file's last line) holds
+    // no record and must not stand in for the one above it.
     std::string line;
+    auto keep = [&] {
+      if (line.find_first_not_of(" \t") != std::string::npos) input.parameterLines.push_back(line);
+      line.clear();
+    };
     for (std::size_t i = 0; i < parameters.size(); ++i) {
       char c = parameters[i];
       if (c == '\r' || c == '\n') {
-        if (!line.empty()) input.parameterLines.push_back(line);
-        line.clear();
+        keep();
       } else {
         line += c;
       }
     }
-    if (!line.empty()) input.parameterLines.push_back(line);
+    keep();
   }
   Output out;
   try {
@@ -90,7 +95,12 @@ int RunTool(int argc, char** argv, const ToolSpec& tool, const Compute& compute)
     RunToolWords(SplitWords(line), tool, compute);
     return 0;
   } catch (const std::exception& e) {
-    std::cerr << tool.name << ": " << e.what() << "\n";
+    // One line, whatever the message quotes: a quoted exchange item may
+    // hold line ends of its own.
+    std::string why = e.what();
+    for (char& c : why)
+      if (c == '\r' || c == '\n') c = ' ';
+    std::cerr << tool.name << ": " << why << "\n";
   } catch (...) {
     std::cerr << tool.name << ": the run failed\n";
   }

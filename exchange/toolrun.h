@@ -13,8 +13,8 @@ namespace exchange {
 struct ToolInput {
   std::vector<std::string> words;  // the command line split at single blanks
   ItemTable items;                 // the exchange file
-  std::vector<std::string> parameterLines;  // the parameter file's non-empty lines
-  // The parameter record: the last non-empty line, whole. ToolError if none.
+  std::vector<std::string> parameterLines;  // the parameter file's lines that are not empty or blank
+  // The parameter record: the last such line, whole. ToolError if none.
   const std::string& ParameterLine() const;
   std::vector<std::string> Fields() const;  // ParameterLine split at single blanks
 };

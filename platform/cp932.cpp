@@ -166,6 +166,11 @@ std::u32string Utf8ToU32(const std::string& utf8) {
       if ((t & 0xC0) != 0x80) throw std::runtime_error("broken UTF-8 text");
       c = (c << 6) | (t & 0x3F);
     }
+    // Overlong forms (a "." or a line end in disguise), UTF-16 halves and
+    // values beyond the last character are broken text, not characters.
+    static const char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+      throw std::runtime_error("broken UTF-8 text");
     out += c;
     i += extra + 1;
   }

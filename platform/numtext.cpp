@@ -84,6 +84,9 @@ long long IntPart(double v) {
   // Beyond the range of a long long the value is held at its end: such a
   // field only ever selects "beyond every list", never a real entry.
   constexpr double kLimit = 4611686018427387904.0;  // 2^62
+  // A value that is no number has no integer part: converting it would give
+  // an arbitrary integer that might select a real entry.
+  if (std::isnan(v)) throw NumberError("a value that is not a number has no integer part");
   double f = std::floor(v);
   if (f >= kLimit) return static_cast<long long>(kLimit);
   if (f <= -kLimit) return -static_cast<long long>(kLimit);

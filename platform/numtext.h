@@ -30,7 +30,8 @@ double ParseNumber(const std::string& text);
 // As ParseNumber, but an empty answer instead of an exception.
 bool TryParseNumber(const std::string& text, double& out);
 
-// The integer part, rounding toward minus infinity.
+// The integer part, rounding toward minus infinity. Throws NumberError for
+// a value that is not a number.
 long long IntPart(double v);
 
 // Round to the nearest integer, a half to the even neighbour.

@@ -40,7 +40,7 @@ TEST(Records, NumbersAndLayers) {
 
 TEST(Records, OutputKeepsEverySlotAndEndsWithAnEmptyLine) {
   Output out;
-  out.Add(std::string("lg1"));
+  out.Add("lg1");
   out.Add(Slot{});
   out.Add(Slot{"0 0 1 1"});
   out.AddAll({Slot{}, Slot{"x"}});

@@ -52,6 +52,12 @@ TEST_F(ToolRun, ReplacesTheExchangeFileWithTheOutput) {
   // The last non-empty line, whole, the comma kept.
   EXPECT_EQ(platform::ReadBytes("jwc_temp.txt"),
             platform::ToCp932("lg2\r\nch 0 0 1 0 \"溶接 a,b\r\n0 0 3 4\r\n\r\n"));
+  // A last line of blanks alone holds no record.
+  platform::ReplaceFile("jwc_temp.txt", "lg2\r\nhp1   3 4\r\n");
+  platform::ReplaceFile("p.jyd", "溶接 a,b\r\n   \r\n");
+  RunToolWords({"jwc_temp.txt", "p.jyd"}, kSpec, Echo);
+  EXPECT_EQ(platform::FromCp932(platform::ReadBytes("jwc_temp.txt")),
+            "lg2\r\nch 0 0 1 0 \"溶接 a,b\r\n0 0 3 4\r\n\r\n");
   // An absolute path is used as it is.
   platform::ReplaceFile("jwc_temp.txt", "hp1   3 4\r\n");
   RunToolWords({(dir_ / "jwc_temp.txt").string(), (dir_ / "p.jyd").string()}, kSpec, Echo);
@@ -112,6 +118,12 @@ TEST_F(ToolRun, MainReportsOneLineAndExitsNonZero) {
   EXPECT_EQ(RunTool(3, argv, kSpec, Echo), 1);
   std::string err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(err, "TEST: point 1 was not picked\n");
+  // A quoted item with line ends inside, quoted back in the message: still one line.
+  platform::ReplaceFile("jwc_temp.txt", "\"hp1 x\r\ny\"\r\n");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunTool(3, argv, kSpec, Echo), 1);
+  err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err.find_first_of("\r\n"), err.size() - 1) << err;
   platform::ReplaceFile("jwc_temp.txt", "lg2\r\nhp1   3 4\r\n");
   EXPECT_EQ(RunTool(3, argv, kSpec, Echo), 0);
 }

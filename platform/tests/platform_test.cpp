@@ -56,6 +56,9 @@ TEST(Cp932, RefusesWhatTheCodePageCannotHold) {
   EXPECT_THROW(ToCp932("a😀"), EncodeError);
   // The yen sign would silently become a backslash: refused instead.
   EXPECT_THROW(ToCp932("\u00A5"), EncodeError);
+  // Broken UTF-8 is refused, never read as the character it disguises.
+  for (const char* broken : {"\xC0\xAE", "\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "a\xE3\x81"})
+    EXPECT_THROW(ToCp932(broken), EncodeError) << broken;
   EXPECT_EQ(FirstUnencodable("abc"), std::nullopt);
   EXPECT_EQ(FirstUnencodable("ab€"), std::optional<char32_t>(0x20AC));
 }
@@ -151,6 +154,7 @@ TEST(NumberText, Rounding) {
   EXPECT_EQ(IntPart(-2.5), -3);
   EXPECT_GT(IntPart(1e30), 1000000000000000000LL);
   EXPECT_LT(IntPart(-1e30), -1000000000000000000LL);
+  EXPECT_THROW(IntPart(std::numeric_limits<double>::quiet_NaN()), NumberError);
   EXPECT_EQ(RoundHalfEven(2.5), 2);
   EXPECT_EQ(RoundHalfEven(3.5), 4);
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
