@@ -44,25 +44,11 @@ bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& tool, c
   const std::string& parameterWord = Word(words, tool.parameterWord);
   input.items = ItemsFromText(ReadText(exchangePath, "the exchange file"), tool.capacity);
   std::string parameters = ReadText(FilePath(parameterWord), "the parameter file");
-  {
-    // Every line with something on it, whole: a comma inside the record is
-    // part of it. A line of blanks alone (an edited file's last line) holds
-    // no record and must not stand in for the one above it.
-    std::string line;
-    auto keep = [&] {
-      if (line.find_first_not_of(" \t") != std::string::npos) input.parameterLines.push_back(line);
-      line.clear();
-    };
-    for (std::size_t i = 0; i < parameters.size(); ++i) {
-      char c = parameters[i];
-      if (c == '\r' || c == '\n') {
-        keep();
-      } else {
-        line += c;
-      }
-    }
-    keep();
-  }
+  // Every line with something on it, whole: a comma inside the record is
+  // part of it. A line of blanks alone (an edited file's last line) holds
+  // no record and must not stand in for the one above it.
+  for (auto& line : platform::SplitLines(parameters))
+    if (line.find_first_not_of(" \t") != std::string::npos) input.parameterLines.push_back(std::move(line));
   Output out;
   try {
     out = compute(input);

@@ -48,7 +48,10 @@ std::string ReadBytes(const std::filesystem::path& path) {
 }
 
 std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-  std::string text = FromCp932(ReadBytes(path));
+  return SplitLines(FromCp932(ReadBytes(path)));
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::string line;
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -17,8 +17,13 @@ class FileError : public std::runtime_error {
 // cannot be opened or read.
 std::string ReadBytes(const std::filesystem::path& path);
 
-// The file's lines decoded to UTF-8, without their line ends (CR LF, LF or
-// a lone CR end a line). A last line without a line end still counts.
+// The lines of a text, without their line ends (CR LF, LF or a lone CR end
+// a line); empty lines are kept, and a last line without a line end still
+// counts. CR and LF never occur inside a code-page-932 character, so this
+// also splits undecoded bytes safely.
+std::vector<std::string> SplitLines(const std::string& text);
+
+// The file's lines decoded to UTF-8 (SplitLines of the decoded text).
 std::vector<std::string> ReadLines(const std::filesystem::path& path);
 
 // Split decoded text into list-input items: leading blanks are skipped, an

@@ -64,30 +64,6 @@ std::optional<int> KeyOfBox(const std::string& comboName) {
   return n;
 }
 
-// The file's lines as raw bytes. CR and LF never occur inside a double-byte
-// character of code page 932, so the split is safe before decoding; each
-// line is then decoded on its own, so one damaged line cannot swallow the
-// line end of the next.
-std::vector<std::string> SplitRawLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool pending = false;  // a line has begun (possibly empty)
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    } else {
-      line.push_back(c);
-      pending = true;
-    }
-  }
-  if (pending) lines.push_back(line);
-  return lines;
-}
-
 }  // namespace
 
 std::filesystem::path MemoryFilePath(const std::string& folder) {
@@ -95,8 +71,6 @@ std::filesystem::path MemoryFilePath(const std::string& folder) {
 }
 
 void RestoreMemory(Form& f, const std::string& folder) {
-  // The exit button appends to the same file that start-up read.
-  f.startFolder = folder;
   const std::filesystem::path path = MemoryFilePath(folder);
 
   // Before the first exit that had something to remember there is no
@@ -113,7 +87,9 @@ void RestoreMemory(Form& f, const std::string& folder) {
     return;
   }
 
-  std::vector<std::string> lines = SplitRawLines(bytes);
+  // Split before decoding: each line is decoded on its own, so one damaged
+  // line cannot swallow the line end of the next.
+  std::vector<std::string> lines = platform::SplitLines(bytes);
   if (lines.size() >= kMemoryCapacity) {
     // The oldest entries are kept; the newest lines, at the end, are the
     // ones left out. The file is left as it is.
@@ -140,6 +116,11 @@ void RestoreMemory(Form& f, const std::string& folder) {
     // simply gives the list two equal rows.
     f.Combo(*box).AddItem(value);
   }
+}
+
+bool WouldQueue(Form& f, const std::string& comboName, bool withKey) {
+  const ComboBox& box = f.Combo(comboName);
+  return !box.text.empty() && box.Find(box.text) < 0 && withKey && KeyOfBox(comboName);
 }
 
 bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {

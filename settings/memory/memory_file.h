@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "settings/form.h"
+
 namespace mokrav {
 
 inline constexpr const char* kMemoryFileName = "mokrav.mfg";
@@ -14,5 +16,10 @@ inline constexpr std::size_t kMemoryCapacity = 3997;
 
 // The memory file in the given folder (the folder the application started in).
 std::filesystem::path MemoryFilePath(const std::string& folder);
+
+// Whether RememberEntry would queue the box's text for the memory file: the
+// text is not empty, not yet an item of its list, and the box is remembered
+// with a memory key.
+bool WouldQueue(Form& f, const std::string& comboName, bool withKey);
 
 }  // namespace mokrav

@@ -4,6 +4,7 @@
 namespace mokrav {
 
 void Form_Load(Form& f, const std::string& folder) {
+  // The exit button appends to the same memory file that start-up reads.
   f.startFolder = folder;
   f.MSG = "本ソフトの、バージョンは1.41です";
   // Remembered entries go in first, so that built-in rows follow them in an

@@ -6,6 +6,7 @@
 
 #include "platform/cp932.h"
 #include "platform/textfile.h"
+#include "settings/memory/memory_file.h"
 
 namespace mokrav::params {
 
@@ -124,11 +125,10 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
   // remember steps. A box remembered without a key only joins its list,
   // which holds any text, so it cannot stop the click.
   for (const RememberStep& step : remember) {
-    if (!step.withKey) continue;
-    const ComboBox& box = f.Combo(step.combo);
-    if (box.text.empty() || box.Find(box.text) >= 0) continue;
-    if (HasLineBreak(box.text)) return kLineBreakRefused;
-    bad = UnencodableMessage(box.text);
+    if (!WouldQueue(f, step.combo, step.withKey)) continue;
+    const std::string& text = f.Combo(step.combo).text;
+    if (HasLineBreak(text)) return kLineBreakRefused;
+    bad = UnencodableMessage(text);
     if (!bad.empty()) return bad;
   }
   return "";
