@@ -25,4 +25,19 @@ ArrowBarbs ArrowHead(const Point& tip, double direction, double halfAngle, doubl
   return {{tip.x + c1, tip.y + s1}, {tip.x + c2, tip.y + s2}};
 }
 
+double LeaderAngle(const Point& tip, const Point& far) {
+  const double dx = far.x - tip.x;
+  const double dy = far.y - tip.y;
+  if (dy == 0) {
+    if (dx > 0) return 0;
+    if (dx < 0) return 180;
+    throw ToolError("the leader's two points coincide, so it has no direction");
+  }
+  return 90 - std::atan(dx / dy) * 180 / kPi;
+}
+
+ArrowBarbs LeaderBarbs(const Point& tip, const Point& far, double halfAngle, double length) {
+  return ArrowHead(tip, LeaderAngle(tip, far), halfAngle, length, far.y < tip.y);
+}
+
 }  // namespace exchange

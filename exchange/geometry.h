@@ -28,6 +28,18 @@ struct ArrowBarbs {
 ArrowBarbs ArrowHead(const Point& tip, double direction, double halfAngle, double length,
                      bool backward);
 
+// The direction in degrees of a leader that leaves `tip` toward `far`:
+// 90 - atan(dx / dy) * 180 / kPi, between 0 and 180, the direction from the
+// tip when `far` lies above it and the opposite one when it lies below.
+// A horizontal leader has exactly 0 when it runs toward +x and exactly 180
+// toward -x. A far point equal to the tip gives no direction: ToolError.
+double LeaderAngle(const Point& tip, const Point& far);
+
+// The arrow head at the tip of a leader from `tip` to `far`: the barbs at
+// LeaderAngle, taken backward when `far` lies below the tip, so that they
+// always open toward the leader.
+ArrowBarbs LeaderBarbs(const Point& tip, const Point& far, double halfAngle, double length);
+
 // Where a text of the given width starts so that it is centred on `middle`.
 inline double CentredStart(double middle, double width) { return middle - width / 2; }
 

@@ -47,3 +47,37 @@ TEST(Geometry, TextPlacement) {
   EXPECT_EQ(exchange::CentredStart(20, 3), 18.5);
   EXPECT_EQ(exchange::StartBefore(40, 2.75 + 0.5), 36.75);
 }
+
+TEST(Geometry, LeaderAngleAndBarbs) {
+  EXPECT_EQ(Num(exchange::LeaderAngle({0, 0}, {10, 10})), "44.9999992323827");
+  // Straight down and straight up are both 90; the barbs follow the leader.
+  EXPECT_EQ(exchange::LeaderAngle({0, 0}, {0, -5}), 90);
+  EXPECT_EQ(exchange::LeaderAngle({0, 0}, {0, 5}), 90);
+  const auto down = exchange::LeaderBarbs({0, 0}, {0, -5}, 15, 3);
+  EXPECT_LT(down.end1.y, 0);
+  EXPECT_LT(down.end2.y, 0);
+  const auto up = exchange::LeaderBarbs({0, 0}, {0, 5}, 15, 3);
+  EXPECT_GT(up.end1.y, 0);
+  EXPECT_GT(up.end2.y, 0);
+  // A leader to the lower left: the angle is that of the upper-right run,
+  // and the barbs are taken backward.
+  const double a = exchange::LeaderAngle({0, 0}, {-10, -10});
+  EXPECT_EQ(Num(a), "44.9999992323827");
+  const auto ll = exchange::LeaderBarbs({0, 0}, {-10, -10}, 15, 3);
+  EXPECT_EQ(Num(ll.end1.x), "-2.59807624484694");
+  EXPECT_EQ(Num(ll.end2.y), "-2.59807616446225");
+}
+
+TEST(Geometry, HorizontalLeaderOpensTowardItsFarEnd) {
+  EXPECT_EQ(exchange::LeaderAngle({1, 2}, {9, 2}), 0);
+  EXPECT_EQ(exchange::LeaderAngle({1, 2}, {-9, 2}), 180);
+  const auto right = exchange::LeaderBarbs({1, 2}, {9, 2}, 15, 3);
+  EXPECT_GT(right.end1.x, 1);
+  EXPECT_GT(right.end2.x, 1);
+  EXPECT_LT(right.end1.y, 2);
+  EXPECT_GT(right.end2.y, 2);
+  const auto left = exchange::LeaderBarbs({1, 2}, {-9, 2}, 15, 3);
+  EXPECT_LT(left.end1.x, 1);
+  EXPECT_LT(left.end2.x, 1);
+  EXPECT_THROW(exchange::LeaderAngle({1, 2}, {1, 2}), exchange::ToolError);
+}
