@@ -200,6 +200,10 @@ std::string ToCp932(const std::string& utf8) {
   std::string out;
   out.reserve(text.size() * 2);
   for (char32_t c : text) {
+    // NUL has a byte of its own, but the host ends a record's text at it:
+    // whatever follows would be lost, so it is refused like any character
+    // the host cannot read.
+    if (c == 0) throw EncodeError("the text holds a NUL character (U+0000), which no record can carry", c);
     const std::string& bytes = EncodeChar(Fold(c));
     if (bytes.empty()) {
       std::string shown;

@@ -4,11 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 #include "platform/cp932.h"
 
@@ -35,16 +33,46 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec))
-    throw FileError("cannot read " + Shown(path) + ": it is a folder");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileError("cannot open " + Shown(path) + ": " + Reason());
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) throw FileError("cannot read " + Shown(path));
-  return ss.str();
+std::string ReadBytes(const std::filesystem::path& path, std::size_t limit) {
+  // Non-blocking, so that opening a pipe with no writer returns at once and
+  // is refused below instead of waiting for ever.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw FileError("cannot open " + Shown(path) + ": " + Reason());
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat st;
+  if (::fstat(fd, &st) != 0) throw FileError("cannot read " + Shown(path) + ": " + Reason());
+  if (S_ISDIR(st.st_mode)) throw FileError("cannot read " + Shown(path) + ": it is a folder");
+  if (!S_ISREG(st.st_mode))
+    throw FileError("cannot read " + Shown(path) + ": it is not a regular file (a pipe or a device)");
+  auto tooLarge = [&] {
+    return FileError("cannot read " + Shown(path) + ": it is larger than " + std::to_string(limit / (1024 * 1024)) +
+                     " MB, more than any file of the suite holds");
+  };
+  if (static_cast<std::uintmax_t>(st.st_size) > limit) throw tooLarge();
+  std::string bytes;
+  bytes.resize(static_cast<std::size_t>(st.st_size));
+  std::size_t done = 0;
+  while (true) {
+    // Read one byte past the limit at most: a file that grows while it is
+    // read is still held to the bound.
+    if (done == bytes.size()) {
+      if (bytes.size() > limit) throw tooLarge();
+      bytes.resize(std::min(limit + 1, bytes.size() + 65536));
+    }
+    ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw FileError("cannot read " + Shown(path) + ": " + Reason());
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  if (done > limit) throw tooLarge();
+  bytes.resize(done);
+  return bytes;
 }
 
 std::vector<std::string> ReadLines(const std::filesystem::path& path) {
@@ -111,38 +139,92 @@ std::vector<std::string> ReadItems(const std::filesystem::path& path) {
   return SplitItems(FromCp932(ReadBytes(path)));
 }
 
+namespace {
+
+// The file a path stands for: a symbolic link is followed to its target
+// (link by link, so a link to a file that does not exist yet still names
+// where the file goes).
+std::filesystem::path LinkTarget(const std::filesystem::path& path) {
+  std::filesystem::path p = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
+    std::filesystem::path to = std::filesystem::read_symlink(p, ec);
+    if (ec) throw FileError("cannot write " + Shown(path) + ": its link cannot be read: " + ec.message());
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  throw FileError("cannot write " + Shown(path) + ": too many links");
+}
+
+// Flushes the folder, so that the rename survives a power cut as well.
+void SyncFolder(const std::filesystem::path& folder) {
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
 void ReplaceFileBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::filesystem::path folder = path.parent_path();
+  const std::filesystem::path target = LinkTarget(path);
+  std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec))
+  if (std::filesystem::is_directory(target, ec))
     throw FileError("cannot write " + Shown(path) + ": it is a folder");
-  static std::mt19937_64 rng{std::random_device{}()};
-  std::filesystem::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    temp = folder / ("." + path.filename().string() + "." + std::to_string(rng() % 1000000000) + ".tmp");
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) throw FileError("cannot write " + Shown(path) + ": " + Reason());
   // Keep the permissions of the file being replaced.
   struct stat st;
-  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  const mode_t mode = exists ? (st.st_mode & 07777) : 0644;
+  // The name the new bytes pass through on their way into place. It is
+  // fixed, so a run killed while it is linked leaves a file that the next
+  // run removes first.
+  const std::filesystem::path staging = folder / ("." + target.filename().string() + ".tmp");
+  auto fail = [&](const std::string& why) -> FileError {
+    return FileError("cannot write " + Shown(path) + ": " + why);
+  };
+  ::unlink(staging.c_str());
+
+  // An unnamed file: until it is linked, a killed run leaves nothing.
+  // It is linked through /proc, so it needs /proc.
+  bool unnamed = ::access("/proc/self/fd", X_OK) == 0;
+  int fd = unnamed ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
+  if (fd < 0) {
+    if (unnamed && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) throw fail(Reason());
+    unnamed = false;
+    fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0) throw fail(Reason());
+  }
+  if (exists) ::fchmod(fd, mode);
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   std::string why = ok ? "" : Reason();
+  bool placed = false;
+  if (ok && unnamed) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    // A file that does not exist yet is linked straight into place.
+    if (!exists && ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      placed = true;
+    } else if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, staging.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+      ok = false;
+      why = Reason();
+    }
+  }
+  // The rename follows the link at once (the file is closed only after it),
+  // so a kill between the two is as unlikely as it can be made.
+  if (ok && !placed && ::rename(staging.c_str(), target.c_str()) != 0) {
+    ok = false;
+    why = Reason();
+  }
   if (::close(fd) != 0 && ok) {
     ok = false;
     why = Reason();
   }
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-    ok = false;
-    why = Reason();
-  }
   if (!ok) {
-    ::unlink(temp.c_str());
-    throw FileError("cannot write " + Shown(path) + ": " + why);
+    if (!placed) ::unlink(staging.c_str());
+    throw fail(why);
   }
+  SyncFolder(folder);
 }
 
 void ReplaceFile(const std::filesystem::path& path, const std::string& utf8) {

@@ -13,9 +13,15 @@ class FileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The whole file as raw bytes. Throws FileError naming the path when it
-// cannot be opened or read.
-std::string ReadBytes(const std::filesystem::path& path);
+// No exchange, parameter or table file comes near this size; anything
+// larger is not one of them.
+constexpr std::size_t kMaxTextFileBytes = 16 * 1024 * 1024;
+
+// The whole file as raw bytes. Only a regular file (or a link to one) is
+// read: a folder, a pipe or a device is refused without waiting on it, and
+// so is a file larger than `limit` bytes. Throws FileError naming the path
+// when the file cannot be opened or read, or is refused.
+std::string ReadBytes(const std::filesystem::path& path, std::size_t limit = kMaxTextFileBytes);
 
 // The lines of a text, without their line ends (CR LF, LF or a lone CR end
 // a line); empty lines are kept, and a last line without a line end still
@@ -36,8 +42,12 @@ std::vector<std::string> SplitItems(const std::string& text);
 std::vector<std::string> ReadItems(const std::filesystem::path& path);
 
 // Replace a file whole with the given UTF-8 text encoded in code page 932:
-// written to a temporary file in the same folder, flushed, then renamed over
-// the old one, so a failed run leaves the old file as it was. Throws
+// written to an unnamed temporary file in the same folder, flushed, then
+// put in place by a rename, so the file always holds its old or its new
+// bytes and a run killed on the way leaves no temporary file behind (where
+// the file system has no unnamed files, a fixed hidden name beside the file
+// is used and the next replace removes a leftover first). A symbolic link
+// is followed: its target is replaced and the link kept. Throws
 // EncodeError before touching anything when the text cannot be encoded, and
 // FileError naming the path when the file cannot be written.
 void ReplaceFile(const std::filesystem::path& path, const std::string& utf8);

@@ -1,0 +1,158 @@
+// How a tool treats the host's files, tried as a host or a user would: a
+// run killed at any moment, an exchange file that is a link, parameter
+// words that name a pipe, a device or a huge file, a NUL in a field.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kHost =
+    "ly3\r\nlg0\r\nhcw 1 2 3\r\nhcd 0.1 0.2 0.5\r\nhch 1 2 2.5\r\nhs 1\r\n"
+    "hp1   10 0\r\nhp2   10 50\r\nhp3   16 20\r\n";
+const std::string kParams = "3 4 6 0 0 GE - 3.2 6.4 -- --\r\n";
+
+class FinishFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("mokravf_files_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void Write(const fs::path& name, const std::string& bytes) {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  std::string Read(const fs::path& name) {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // Starts the tool in the folder with the host's command line; stderr goes
+  // to err.txt there.
+  pid_t Start(const std::string& parameterWord = "mokrav2.jyd") {
+    pid_t child = ::fork();
+    if (child == 0) {
+      if (::chdir(dir_.c_str()) != 0) ::_exit(127);
+      FILE* err = std::freopen("err.txt", "w", stderr);
+      (void)err;
+      ::execl(MOKRAVF_PATH, "MOKRAVF", "jwc_temp.txt", "1", "2", parameterWord.c_str(),
+              static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    return child;
+  }
+  int Finish(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  // A run that must fail within a few seconds: exit 1, one stderr line,
+  // the exchange file as it was.
+  void ExpectRefused(const std::string& parameterWord, const std::string& reason) {
+    Write("jwc_temp.txt", kHost);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = Start(parameterWord);
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+      if (std::chrono::steady_clock::now() - start > std::chrono::seconds(10)) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        FAIL() << "the run hung on " << parameterWord;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    const std::string err = Read("err.txt");
+    EXPECT_NE(err.find(reason), std::string::npos) << err;
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    EXPECT_EQ(Read("jwc_temp.txt"), kHost);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(FinishFiles, ARunKilledAtAnyMomentLeavesTheOldOrTheNewDrawingAndNothingElse) {
+  Write("mokrav2.jyd", kParams);
+  Write("jwc_temp.txt", kHost);
+  ASSERT_EQ(Finish(Start()), 0) << Read("err.txt");
+  const std::string drawn = Read("jwc_temp.txt");
+  ASSERT_NE(drawn, kHost);
+  std::mt19937 rng(2026);
+  int finished = 0;
+  int leftovers = 0;
+  const int runs = 300;
+  for (int run = 0; run < runs; ++run) {
+    Write("jwc_temp.txt", kHost);
+    pid_t child = Start();
+    std::this_thread::sleep_for(std::chrono::microseconds(rng() % 3000));
+    ::kill(child, SIGKILL);
+    finished += Finish(child) == 0;
+    const std::string now = Read("jwc_temp.txt");
+    ASSERT_TRUE(now == kHost || now == drawn) << "run " << run << " left " << now.size() << " bytes";
+    for (auto& e : fs::directory_iterator(dir_)) {
+      const std::string name = e.path().filename().string();
+      // Only a kill in the instant between linking the new bytes under
+      // their fixed hidden name and the rename leaves that name; the next
+      // run removes it first.
+      if (name == ".jwc_temp.txt.tmp") {
+        ++leftovers;
+        continue;
+      }
+      ASSERT_TRUE(name == "jwc_temp.txt" || name == "mokrav2.jyd" || name == "err.txt")
+          << "run " << run << " left " << name;
+    }
+  }
+  // The delays cover runs cut short and runs that ended.
+  EXPECT_GT(finished, 0);
+  EXPECT_LT(finished, runs);
+  EXPECT_LE(leftovers, runs / 50);
+  Write("jwc_temp.txt", kHost);
+  ASSERT_EQ(Finish(Start()), 0) << Read("err.txt");
+  EXPECT_FALSE(fs::exists(dir_ / ".jwc_temp.txt.tmp"));
+}
+
+TEST_F(FinishFiles, AnExchangeFileThatIsALinkHasItsTargetReplaced) {
+  Write("mokrav2.jyd", kParams);
+  fs::create_directories(dir_ / "host");
+  Write("host/jwc_temp.txt", kHost);
+  fs::create_symlink("host/jwc_temp.txt", dir_ / "jwc_temp.txt");
+  ASSERT_EQ(Finish(Start()), 0) << Read("err.txt");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "jwc_temp.txt"));
+  const std::string drawn = Read("host/jwc_temp.txt");
+  EXPECT_EQ(drawn.rfind("lg0\r\nly3\r\nlt1\r\nlc4\r\n", 0), 0u) << drawn;
+  EXPECT_EQ(Read("jwc_temp.txt"), drawn);
+}
+
+TEST_F(FinishFiles, APipeADeviceOrAHugeFileIsRefusedWithoutWaiting) {
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.jyd").c_str(), 0644), 0);
+  ExpectRefused("pipe.jyd", "not a regular file");
+  ExpectRefused("/dev/zero", "not a regular file");
+  Write("huge.jyd", kParams);
+  fs::resize_file(dir_ / "huge.jyd", 17 * 1024 * 1024);
+  ExpectRefused("huge.jyd", "larger than 16 MB");
+}
+
+TEST_F(FinishFiles, ANulInALayerOrTextFieldIsRefused) {
+  Write("nul_layer.jyd", std::string("3 4 6 0 0 GE - 3.2 6.4 -\0- --\r\n", 31));
+  ExpectRefused("nul_layer.jyd", "NUL");
+  Write("nul_text.jyd", std::string("3 4 6 0 0 G\0E - 3.2 6.4 -- --\r\n", 31));
+  ExpectRefused("nul_text.jyd", "NUL");
+}
+
+}  // namespace
