@@ -11,9 +11,11 @@ Row format, one row a line, code page 932, CR LF:
     class/upper bound of the size range/upper deviation/lower deviation
 Deviations are millimetres ("+0.021", "0", "-0.013"). Symmetric classes (JS,
 js) are written in the single-value form: the upper deviation is one blank
-and the lower deviation holds the value ("JS7/30/ /±0.010"). Each class opens
-with a row that only gives the lower bound of its first range; the tool never
-draws that row's deviations, so it repeats those of the first range. Within a
+and the lower deviation holds the value, exactly IT/2 as the standard's
+tables print it ("JS7/30/ /±0.0105"). Each class opens with a row that only
+gives the lower bound of its first range; the tool never draws that row's
+deviations, so it repeats those of the first range. The classes B and b
+begin above 1 mm, where the standard begins them. Within a
 main size step the rows are split at the intermediate steps only where the
 class's deviations change there.
 
@@ -90,6 +92,9 @@ SHAFT_FD = {
           425, 475, 525, 590, 660, 740, 820],
 }
 UPPER_LETTERS = set("bcdefgh")
+# Lower bounds (mm) of the first range where a letter does not begin at 0:
+# the fundamental deviations a and b are not used up to 1 mm.
+FIRST_BOUND = {"a": 1, "b": 1}
 
 
 def split_class(name):
@@ -97,11 +102,8 @@ def split_class(name):
     return letters, int(name[len(letters):])
 
 
-def half_it(it, grade):
-    """±IT/2; in grades 7 and above an odd IT is first taken to the even
-    value below, so that the deviation is a whole micrometre."""
-    if grade >= 7 and it % 2 == 1:
-        it -= 1
+def half_it(it):
+    """±IT/2, exactly: an odd IT gives half a micrometre."""
     return it / 2
 
 
@@ -110,7 +112,7 @@ def shaft_deviations(letter, grade, k):
     js, or None when the class is not defined there."""
     it = IT[grade][main_index(SUB[k])]
     if letter == "js":
-        return ("±", half_it(it, grade))
+        return ("±", half_it(it))
     fd = SHAFT_FD[letter][k]
     if fd is None:
         return None
@@ -127,7 +129,7 @@ def hole_deviations(letter, grade, k):
     it = IT[grade][main]
     shaft = letter.lower()
     if letter == "JS":
-        return ("±", half_it(it, grade))
+        return ("±", half_it(it))
     fd = SHAFT_FD[shaft][k]
     if fd is None:
         return None
@@ -171,7 +173,7 @@ def class_rows(name):
         if dev is None:
             continue
         if opening is None:
-            lower_bound = 0 if k == 0 else SUB[k - 1]
+            lower_bound = FIRST_BOUND.get(letter.lower(), 0) if k == 0 else SUB[k - 1]
             opening = row(name, lower_bound, dev)
             rows.append(opening)
         # A row ends where the main step ends or where the next intermediate

@@ -33,46 +33,97 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+namespace {
+
+// An open regular file, or FileError. Opened without blocking, so that a
+// pipe with no writer is refused at once instead of waited on for ever.
+class RegularFile {
+ public:
+  explicit RegularFile(const std::filesystem::path& path) : path_(path) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) throw FileError("cannot open " + Shown(path) + ": " + Reason());
+    struct stat st;
+    if (::fstat(fd_, &st) != 0) Fail(Reason());
+    if (S_ISDIR(st.st_mode)) Fail("it is a folder");
+    if (!S_ISREG(st.st_mode)) Fail("it is not a regular file (a pipe or a device)");
+    size_ = static_cast<std::uintmax_t>(st.st_size);
+  }
+  ~RegularFile() { ::close(fd_); }
+  RegularFile(const RegularFile&) = delete;
+  RegularFile& operator=(const RegularFile&) = delete;
+
+  std::uintmax_t Size() const { return size_; }
+  // Up to n bytes into buf; 0 at the end of the file.
+  std::size_t Read(char* buf, std::size_t n) {
+    while (true) {
+      ssize_t got = ::read(fd_, buf, n);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) Fail(Reason());
+    }
+  }
+  [[noreturn]] void Fail(const std::string& why) {
+    ::close(fd_);
+    fd_ = -1;
+    throw FileError("cannot read " + Shown(path_) + ": " + why);
+  }
+
+ private:
+  std::filesystem::path path_;
+  int fd_ = -1;
+  std::uintmax_t size_ = 0;
+};
+
+}  // namespace
+
 std::string ReadBytes(const std::filesystem::path& path, std::size_t limit) {
-  // Non-blocking, so that opening a pipe with no writer returns at once and
-  // is refused below instead of waiting for ever.
-  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) throw FileError("cannot open " + Shown(path) + ": " + Reason());
-  struct Closer {
-    int fd;
-    ~Closer() { ::close(fd); }
-  } closer{fd};
-  struct stat st;
-  if (::fstat(fd, &st) != 0) throw FileError("cannot read " + Shown(path) + ": " + Reason());
-  if (S_ISDIR(st.st_mode)) throw FileError("cannot read " + Shown(path) + ": it is a folder");
-  if (!S_ISREG(st.st_mode))
-    throw FileError("cannot read " + Shown(path) + ": it is not a regular file (a pipe or a device)");
-  auto tooLarge = [&] {
-    return FileError("cannot read " + Shown(path) + ": it is larger than " + std::to_string(limit / (1024 * 1024)) +
-                     " MB, more than any file of the suite holds");
-  };
-  if (static_cast<std::uintmax_t>(st.st_size) > limit) throw tooLarge();
-  std::string bytes;
-  bytes.resize(static_cast<std::size_t>(st.st_size));
+  RegularFile file(path);
+  const std::string tooLarge = "it is larger than " + std::to_string(limit / (1024 * 1024)) +
+                               " MB, more than any file of the suite holds";
+  if (file.Size() > limit) file.Fail(tooLarge);
+  std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
   std::size_t done = 0;
   while (true) {
     // Read one byte past the limit at most: a file that grows while it is
     // read is still held to the bound.
     if (done == bytes.size()) {
-      if (bytes.size() > limit) throw tooLarge();
+      if (bytes.size() > limit) file.Fail(tooLarge);
       bytes.resize(std::min(limit + 1, bytes.size() + 65536));
     }
-    ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw FileError("cannot read " + Shown(path) + ": " + Reason());
-    }
+    std::size_t n = file.Read(bytes.data() + done, bytes.size() - done);
     if (n == 0) break;
-    done += static_cast<std::size_t>(n);
+    done += n;
   }
-  if (done > limit) throw tooLarge();
+  if (done > limit) file.Fail(tooLarge);
   bytes.resize(done);
   return bytes;
+}
+
+std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::size_t limit) {
+  RegularFile file(path);
+  std::vector<std::string> lines;
+  std::string line;
+  bool afterCr = false;  // a CR ended the last line; an LF right after it belongs to it
+  std::string chunk(64 * 1024, '\0');
+  while (lines.size() < limit) {
+    const std::size_t n = file.Read(chunk.data(), chunk.size());
+    if (n == 0) break;
+    for (std::size_t i = 0; i < n && lines.size() < limit; ++i) {
+      const char c = chunk[i];
+      if (afterCr) {
+        afterCr = false;
+        if (c == '\n') continue;
+      }
+      if (c == '\r' || c == '\n') {
+        lines.push_back(std::move(line));
+        line.clear();
+        afterCr = c == '\r';
+      } else {
+        line += c;
+      }
+    }
+  }
+  if (lines.size() < limit && !line.empty()) lines.push_back(std::move(line));
+  return lines;
 }
 
 std::vector<std::string> ReadLines(const std::filesystem::path& path) {

@@ -29,6 +29,13 @@ std::string ReadBytes(const std::filesystem::path& path, std::size_t limit = kMa
 // also splits undecoded bytes safely.
 std::vector<std::string> SplitLines(const std::string& text);
 
+// At most `limit` lines of a file as raw bytes, split as SplitLines splits
+// them, read piece by piece: reading stops at the limit and the rest of the
+// file is never read, however large it has grown. Only a regular file is
+// read, as for ReadBytes, but there is no bound on its size. Throws
+// FileError naming the path when the file is refused or cannot be read.
+std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::size_t limit);
+
 // The file's lines decoded to UTF-8 (SplitLines of the decoded text).
 std::vector<std::string> ReadLines(const std::filesystem::path& path);
 

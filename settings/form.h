@@ -111,10 +111,12 @@ class Form {
 // in `folder`, the built-in lists and default selections, the status text.
 void Form_Load(Form& f, const std::string& folder = ".");
 
-// For a box whose text is not empty and equals none of its items: add the
-// text to the list and, when the box has a memory key, queue "key text"
-// CR LF. Returns false (and says why in MSG) when the text cannot be
-// remembered (not code page 932, or a line break in it).
+// For a box whose text is not empty and equals none of its items (as the
+// memory file would store them: the few characters that writing folds, such
+// as the wave dash, compare in their stored form): add the text to the list
+// and, when the box has a memory key, queue "key text" CR LF. Returns false
+// (and says why in MSG) when the text cannot be remembered (not code page
+// 932, or a line break in it).
 bool RememberEntry(Form& f, const std::string& comboName, bool withKey = true);
 
 }  // namespace mokrav

@@ -39,8 +39,9 @@ void Command1_Click(Form& f);
 // Runs the procedure of the named button; false for a name without one.
 bool Click(Form& f, const std::string& button);
 
-// The memory file's restore step of the load event (memory/).
-void RestoreMemory(Form& f, const std::string& folder);
+// The memory file's restore step of the load event (memory/). False when
+// the file is there but cannot be read; MSG then says so, naming it.
+bool RestoreMemory(Form& f, const std::string& folder);
 // The built-in lists and default selections of the load event (model/).
 void LoadBuiltInLists(Form& f);
 

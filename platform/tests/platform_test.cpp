@@ -314,3 +314,55 @@ TEST(Cp932, ANulCharacterIsRefused) {
   EXPECT_FALSE(fs::exists(dir / "mokrav1.jyd"));
   fs::remove_all(dir);
 }
+
+namespace {
+
+// The first lines of a file holding the bytes, read piece by piece.
+std::vector<std::string> FirstLines(const std::string& bytes, std::size_t limit = 100) {
+  auto file = fs::temp_directory_path() / ("mokrav_lines_" + std::to_string(::getpid()));
+  { std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes; }
+  auto lines = ReadFirstLines(file, limit);
+  fs::remove(file);
+  return lines;
+}
+using Lines = std::vector<std::string>;
+
+}  // namespace
+
+TEST(LineReader, LineEndsAsTheWholeFileSplitterTreatsThem) {
+  const std::string samples[] = {
+      "", "a", "a\r\n", "a\r\nb", "a\nb\rc\r\nd", "\r\n\r\n", "a\r\r\nb", "a\n\rb", "\n", "\r",
+      "54 x\r\n\r\n59 3\r\n\r\n",
+  };
+  for (const std::string& s : samples) {
+    EXPECT_EQ(FirstLines(s), SplitLines(s)) << "\"" << s << "\"";
+  }
+}
+
+// The reader takes the file in pieces; a CR LF split between two pieces is
+// still one line end, and a long line is kept whole.
+TEST(LineReader, LinesAcrossPieces) {
+  for (std::size_t at : {65534u, 65535u, 65536u, 65537u, 131071u}) {
+    SCOPED_TRACE(at);
+    const std::string first(at, 'x');
+    const std::string bytes = first + "\r\n" + "second\r\n" + std::string(200000, 'y');
+    EXPECT_EQ(FirstLines(bytes), (Lines{first, "second", std::string(200000, 'y')}));
+  }
+}
+
+TEST(LineReader, StopsAtTheLimit) {
+  EXPECT_EQ(FirstLines("a\r\nb\r\nc\r\n", 2), (Lines{"a", "b"}));
+  EXPECT_EQ(FirstLines("a\r\nb\r\nc", 3), (Lines{"a", "b", "c"}));
+  EXPECT_EQ(FirstLines("a\r\n\r\nc", 2), (Lines{"a", ""}));
+  EXPECT_EQ(FirstLines("a\r\nb", 0), Lines{});
+}
+
+TEST(LineReader, RefusesWhatIsNoFile) {
+  auto dir = TempDir();
+  EXPECT_THROW(ReadFirstLines(dir / "mokrav.mfg", 10), FileError);  // missing
+  EXPECT_THROW(ReadFirstLines(dir, 10), FileError);                 // a folder
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+  EXPECT_THROW(ReadFirstLines(dir / "pipe", 10), FileError);  // refused, not waited on
+  fs::remove_all(dir);
+}
+

@@ -7,6 +7,7 @@
 // queued during the run, and nothing in the suite rewrites or shortens it.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -64,36 +65,89 @@ std::optional<int> KeyOfBox(const std::string& comboName) {
   return n;
 }
 
+// The text as the memory file gives it back: writing folds the few
+// characters that input methods give in place of code-page-932 ones (the
+// wave dash "〜" is stored as "～"), so a text and its folded form are the
+// same entry. A text the code page cannot hold at all is taken as it is.
+std::string AsStored(const std::string& text) {
+  bool ascii = true;
+  for (unsigned char c : text) ascii = ascii && c < 0x80;
+  if (ascii) return text;  // nothing to fold
+  try {
+    return platform::FromCp932(platform::ToCp932(text));
+  } catch (const std::exception&) {
+    return text;
+  }
+}
+
+// Whether the text is already an item of the box: exact and case-sensitive,
+// after the folding that writing applies, so that an entry typed with a
+// folded character is not queued again in every run.
+bool Listed(const ComboBox& box, const std::string& text) {
+  if (box.Find(text) >= 0) return true;
+  const std::string stored = AsStored(text);
+  for (const std::string& item : box.items) {
+    if (AsStored(item) == stored) return true;
+  }
+  return false;
+}
+
+// Whether the file's last byte is not a line end, so that text appended to
+// it would continue its last line. A file that is missing or empty ends no
+// line; one whose end cannot be read is taken as open, since an extra line
+// end only adds an empty line, which start-up skips.
+bool EndsInsideALine(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec) && !ec) return false;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return true;
+  int last = EOF;
+  if (std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) == 0) {
+    last = '\n';  // an empty file
+  } else if (std::fseek(file, -1, SEEK_END) == 0) {
+    last = std::fgetc(file);
+  }
+  std::fclose(file);
+  return last != '\n' && last != '\r';
+}
+
 }  // namespace
 
 std::filesystem::path MemoryFilePath(const std::string& folder) {
   return std::filesystem::path(folder) / kMemoryFileName;
 }
 
-void RestoreMemory(Form& f, const std::string& folder) {
+bool RestoreMemory(Form& f, const std::string& folder) {
   const std::filesystem::path path = MemoryFilePath(folder);
 
   // Before the first exit that had something to remember there is no
   // memory file yet: that is an empty memory, not an error.
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return;
+  const bool present = std::filesystem::exists(path, ec);
+  if (!present && !ec) return true;
 
-  std::string bytes;
-  try {
-    bytes = platform::ReadBytes(path);
-  } catch (const std::exception&) {
-    // An unreadable memory file restores nothing; the built-in lists still
-    // fill and the exit button still only appends, so nothing is lost.
-    return;
+  // Only the lines up to the capacity are read: the file only ever grows,
+  // and the part beyond them is never restored anyway. The lines come as
+  // raw bytes and each is decoded on its own, so one damaged line cannot
+  // swallow the line end of the next.
+  std::vector<std::string> lines;
+  bool readable = !ec;  // a folder that cannot be searched hides the file
+  if (readable) {
+    try {
+      lines = platform::ReadFirstLines(path, kMemoryCapacity);
+    } catch (const std::exception&) {
+      readable = false;
+    }
   }
-
-  // Split before decoding: each line is decoded on its own, so one damaged
-  // line cannot swallow the line end of the next.
-  std::vector<std::string> lines = platform::SplitLines(bytes);
+  if (!readable) {
+    // The built-in lists still fill and the window stays usable; the user
+    // learns that the remembered entries are missing, and why.
+    f.MSG = kMemoryUnreadable + path.string();
+    return false;
+  }
   if (lines.size() >= kMemoryCapacity) {
     // The oldest entries are kept; the newest lines, at the end, are the
     // ones left out. The file is left as it is.
-    lines.resize(kMemoryCapacity);
     f.MSG = "ファイルが一杯です";
     f.memoryFull = true;
   }
@@ -116,18 +170,19 @@ void RestoreMemory(Form& f, const std::string& folder) {
     // simply gives the list two equal rows.
     f.Combo(*box).AddItem(value);
   }
+  return true;
 }
 
 bool WouldQueue(Form& f, const std::string& comboName, bool withKey) {
   const ComboBox& box = f.Combo(comboName);
-  return !box.text.empty() && box.Find(box.text) < 0 && withKey && KeyOfBox(comboName);
+  return !box.text.empty() && !Listed(box, box.text) && withKey && KeyOfBox(comboName);
 }
 
 bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {
   ComboBox& box = f.Combo(comboName);
   const std::string t = box.text;
   if (t.empty()) return true;
-  if (box.Find(t) >= 0) return true;
+  if (Listed(box, t)) return true;
 
   const std::optional<int> key = withKey ? KeyOfBox(comboName) : std::nullopt;
   if (key) {
@@ -163,11 +218,15 @@ void Command10_Click(Form& f) {
 void Command1_Click(Form& f) {
   if (!f.pendingHistory.empty()) {
     const std::filesystem::path path = MemoryFilePath(f.startFolder);
+    // One block per run: the queued lines, then an empty line. A last line
+    // without its line end (a file edited by hand) is ended first, so the
+    // first queued line does not join it.
+    std::string block = f.pendingHistory + "\r\n";
+    if (EndsInsideALine(path)) block = "\r\n" + block;
     try {
-      // One block per run: the queued lines, then an empty line. A write
-      // cut short leaves the file as it was, so a second press appends the
-      // whole block again without gluing it to a fragment.
-      platform::AppendFile(path, f.pendingHistory + "\r\n");
+      // A write cut short leaves the file as it was, so a second press
+      // appends the whole block again without gluing it to a fragment.
+      platform::AppendFile(path, block);
     } catch (const std::exception&) {
       // Staying open keeps the queued entries; the user can free the disk
       // or fix the folder's rights and press the button again.

@@ -14,6 +14,10 @@ inline constexpr const char* kMemoryFileName = "mokrav.mfg";
 // Start-up reads at most this many lines of the memory file.
 inline constexpr std::size_t kMemoryCapacity = 3997;
 
+// Start-up's message for a memory file that is there but cannot be read,
+// followed by its path.
+inline constexpr const char* kMemoryUnreadable = "記憶データを読み込めませんでした：";
+
 // The memory file in the given folder (the folder the application started in).
 std::filesystem::path MemoryFilePath(const std::string& folder);
 

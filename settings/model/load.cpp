@@ -9,11 +9,11 @@ void Form_Load(Form& f, const std::string& folder) {
   f.MSG = "本ソフトの、バージョンは1.41です";
   // Remembered entries go in first, so that built-in rows follow them in an
   // unsorted box and the default positions count them.
-  RestoreMemory(f, folder);
+  const bool read = RestoreMemory(f, folder);
   LoadBuiltInLists(f);
-  // A full memory file keeps its own message ("ファイルが一杯です"), set
-  // by the restore step, so the user learns that entries were left out.
-  if (!f.memoryFull) f.MSG = "データを読み込みました";
+  // A full or unreadable memory file keeps the restore step's message, so
+  // the user learns that remembered entries were left out.
+  if (read && !f.memoryFull) f.MSG = "データを読み込みました";
 }
 
 }  // namespace mokrav

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/cp932.h"
+#include "platform/numtext.h"
 #include "platform/textfile.h"
 #include "settings/memory/memory_file.h"
 
@@ -37,6 +38,11 @@ std::string ColonPart(const std::string& entry, int n) {
 std::string WithMarker(const std::string& text, const char* marker) {
   if (text.empty() && marker != nullptr) return marker;
   return text;
+}
+
+bool IsNumberField(const std::string& text) {
+  double value = 0;
+  return text.find(' ') == std::string::npos && platform::TryParseNumber(text, value);
 }
 
 std::string FormField(Form& f, const FieldSpec& def) {

@@ -63,6 +63,11 @@ std::string ColonPart(const std::string& entry, int n);
 // otherwise. A null marker leaves the text as it is.
 std::string WithMarker(const std::string& text, const char* marker);
 
+// Whether a box's text can stand as a number field of a record: a number as
+// the tools read one, with no blank in it (a blank would split the field in
+// two and move every later field).
+bool IsNumberField(const std::string& text);
+
 // One field: its source read, the marker applied to the source text, then
 // (for a colon field) the colon part of a non-empty entry.
 std::string FormField(Form& f, const FieldSpec& def);

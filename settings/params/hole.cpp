@@ -3,8 +3,13 @@
 // The kind buttons C41 choose one of three layouts of the same eighteen
 // fields: a hole pattern in plan, a drilled or tapped hole in section, or a
 // two-diameter (stepped) hole in section. The pattern box may force the
-// horizontal or vertical dimension to "0"; every later use, the checks
-// included, sees the forced value.
+// horizontal or vertical dimension to "0" for the plan and the section; the
+// checks there see the forced value. The stepped hole has no pattern: its
+// bore depth is the horizontal box as typed.
+//
+// Every file this tab reports as written is one the hole tool can draw: a
+// number field left empty is written "-", which the tool reads as 0, and a
+// hole without its diameter is refused, since no drawing exists for it.
 #include <string>
 
 #include "settings/params/frame.h"
@@ -27,6 +32,7 @@ const params::OutputSpec kHoleOutput = {
 const char* const kNoThreadDepth = "ﾈｼﾞの深さが入力されていません";
 const char* const kNoSmallDiameter = "小径の数値が入力されていません";
 const char* const kNoDiameter = "ﾈｼﾞ･穴の径が入力されていません";
+const char* const kNoLargeDiameter = "大径の数値が入力されていません";
 
 // The pattern code of the pattern box; the forcing of the dimensions that
 // the pattern implies is applied to `horizontal` and `vertical`.
@@ -72,7 +78,8 @@ void Command6_Click(Form& f) {
       {"HoleParams.centerOvershoot", "0.5"},
   };
 
-  std::string horizontal = params::WithMarker(f.Com(25).text, "0");
+  const std::string depth = params::WithMarker(f.Com(25).text, "0");  // of the large bore
+  std::string horizontal = depth;
   std::string vertical = params::WithMarker(f.Com(26).text, "0");
   const std::string pattern = HolePattern(f.Com(23).text, horizontal, vertical);
   const std::string diameter = f.Com(27).text;
@@ -92,17 +99,23 @@ void Command6_Click(Form& f) {
     } else {
       kind = "4";
     }
+    // The tool sizes the hole and its thread from the diameter.
+    if (failed.empty() && diameter.empty()) failed = kNoDiameter;
     f7 = horizontal;
     f8 = vertical;
     f9 = pattern;
     f12 = "0";
   } else if (choice == "3") {
     // Two-diameter hole: large diameter, small diameter, depth of the bore.
-    if (pitch.empty()) failed = kNoSmallDiameter;
+    if (pitch.empty()) {
+      failed = kNoSmallDiameter;
+    } else if (diameter.empty()) {
+      failed = kNoLargeDiameter;
+    }
     kind = "8";
     f7 = diameter;
     f8 = pitch;
-    f9 = horizontal;
+    f9 = depth;
     f12 = pitch;
   } else {
     // Hole pattern in plan view; the kind is the choice itself.
@@ -111,7 +124,7 @@ void Command6_Click(Form& f) {
     f7 = horizontal;
     f8 = vertical;
     f9 = pattern;
-    f12 = pitch;
+    f12 = params::WithMarker(pitch, "-");  // no pitch: the tool takes 0
   }
 
   if (!failed.empty()) {

@@ -1,4 +1,8 @@
 // The section tab's draw button: "mokrav7.jyd" for the section tool.
+//
+// The tab has its own arrow length and angle (not the settings tab's); the
+// section tool draws the arrows from them as numbers, so a file without them
+// would be reported as written and then refused by the tool.
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -7,6 +11,9 @@ namespace mokrav {
 using params::Way;
 
 namespace {
+
+const char* const kNoArrowLength = "矢の長さの数値が入力されていません";
+const char* const kNoArrowAngle = "矢の角度の数値が入力されていません";
 
 const params::DrawSpec& SectionDraw() {
   static const params::DrawSpec draw = {
@@ -42,6 +49,18 @@ const params::DrawSpec& SectionDraw() {
 
 }  // namespace
 
-void Command8_Click(Form& f) { params::Draw(f, SectionDraw()); }
+void Command8_Click(Form& f) {
+  // Checked before anything else, so a refusal writes nothing and remembers
+  // nothing; the status line keeps its text until then, as for a write.
+  if (!params::IsNumberField(f.Com(87).text)) {
+    f.MSG = kNoArrowLength;
+    return;
+  }
+  if (!params::IsNumberField(f.Com(88).text)) {
+    f.MSG = kNoArrowAngle;
+    return;
+  }
+  params::Draw(f, SectionDraw());
+}
 
 }  // namespace mokrav

@@ -53,6 +53,44 @@ TEST(Exit, AppendsAfterWhatIsThere) {
   EXPECT_EQ(dir.ReadMemoryBytes(), old + platform::ToCp932("13 ザグリ\r\n\r\n"));
 }
 
+// A memory file whose last line has no line end (edited by hand): the exit
+// ends that line first, so neither entry is spoilt.
+TEST(Exit, EndsAnOpenLastLineFirst) {
+  struct Case {
+    const char* old;
+    const char* want;
+  };
+  const Case cases[] = {
+      {"40 x", "40 x\r\n54 e:\\cad\\\r\n\r\n"},
+      {"40 x\r\n", "40 x\r\n54 e:\\cad\\\r\n\r\n"},
+      {"40 x\n", "40 x\n54 e:\\cad\\\r\n\r\n"},
+      {"40 x\r", "40 x\r54 e:\\cad\\\r\n\r\n"},
+      {"", "54 e:\\cad\\\r\n\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.old);
+    TempFolder dir;
+    dir.WriteMemoryBytes(c.old);
+    {
+      Form f;
+      Form_Load(f, dir.Text());
+      f.Com(54).text = "e:\\cad\\";
+      Command10_Click(f);
+      Command1_Click(f);
+      ASSERT_TRUE(f.quitRequested);
+    }
+    EXPECT_EQ(dir.ReadMemoryBytes(), c.want);
+    Form next;
+    Form_Load(next, dir.Text());
+    if (*c.old) {
+      ASSERT_FALSE(next.Com(40).items.empty());
+      EXPECT_EQ(next.Com(40).items.front(), "x");
+    }
+    EXPECT_EQ(next.Com(54).items.front(), "e:\\cad\\");
+    EXPECT_EQ(next.Com(54).text, "e:\\cad\\");
+  }
+}
+
 // What one run remembers, the next run offers again, exactly as typed.
 TEST(Exit, RoundTripThroughTheMemoryFile) {
   TempFolder dir;

@@ -52,6 +52,53 @@ TEST_F(Remember, ComparisonIsExact) {
   EXPECT_EQ(f.pendingHistory, "12 m6\r\n12 M6 \r\n12 Ｍ６\r\n");
 }
 
+// Writing stores a few characters that input methods give in place of code
+// page 932 ones in their code-page form ("〜" U+301C is stored as "～"
+// U+FF5E). The comparison sees the stored forms, so such an entry is queued
+// once, not in every run in which it is typed.
+TEST_F(Remember, FoldedCharactersAreTheSameEntry) {
+  f.Com(32).text = "\u301C3";
+  EXPECT_TRUE(RememberEntry(f, "Com32"));
+  EXPECT_EQ(f.pendingHistory, "32 \u301C3\r\n");
+  f.Com(32).text = "\uFF5E3";  // what the list shows after a restart
+  EXPECT_TRUE(RememberEntry(f, "Com32"));
+  f.Com(32).text = "\u301C3";
+  EXPECT_TRUE(RememberEntry(f, "Com32"));
+  EXPECT_EQ(f.pendingHistory, "32 \u301C3\r\n");
+  // The minus sign U+2212 and the full-width hyphen-minus U+FF0D likewise;
+  // texts that differ in any other way stay different entries.
+  f.Com(33).text = "\uFF0D0.1";
+  EXPECT_TRUE(RememberEntry(f, "Com33"));
+  f.Com(33).text = "\u22120.1";
+  EXPECT_TRUE(RememberEntry(f, "Com33"));
+  f.Com(33).text = "-0.1";  // the half-width hyphen-minus is another character
+  EXPECT_TRUE(RememberEntry(f, "Com33"));
+  f.Com(33).text = "\u22120.10";
+  EXPECT_TRUE(RememberEntry(f, "Com33"));
+  EXPECT_EQ(f.pendingHistory,
+            "32 \u301C3\r\n33 \uFF0D0.1\r\n33 -0.1\r\n33 \u22120.10\r\n");
+}
+
+// Across runs: typed with the wave dash, restored with the full-width tilde,
+// typed again with the wave dash: one memory line in all.
+TEST(RememberAcrossRuns, FoldedEntryIsQueuedOnce) {
+  TempFolder dir;
+  for (int run = 0; run < 3; ++run) {
+    SCOPED_TRACE(run);
+    Form f;
+    Form_Load(f, dir.Text());
+    f.Com(32).text = "\u301C3";
+    ASSERT_TRUE(RememberEntry(f, "Com32"));
+    if (run > 0) {
+      EXPECT_GE(f.Com(32).Find("\uFF5E3"), 0);
+      EXPECT_EQ(f.pendingHistory, "");
+    }
+    Command1_Click(f);
+    ASSERT_TRUE(f.quitRequested);
+  }
+  EXPECT_EQ(dir.ReadMemoryBytes(), "32 \x81\x60" "3\r\n\r\n");
+}
+
 TEST_F(Remember, SortedBoxTakesTextAtItsPlace) {
   f.Com(25).text = "12";
   EXPECT_TRUE(RememberEntry(f, "Com25"));

@@ -1,7 +1,10 @@
 // Start-up with the memory file: what comes back into which list, the
 // capacity, and damaged or odd files that must never stop the window.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -152,13 +155,54 @@ TEST(MemoryRestore, DamagedBytesDoNotStopStartUp) {
   EXPECT_EQ(f.Com(101).items.size(), 2u);
 }
 
-TEST(MemoryRestore, UnreadableFileRestoresNothing) {
+// A memory file that is there but cannot be read: the window opens with
+// its built-in lists and says which file it could not read.
+TEST(MemoryRestore, UnreadableFileIsReportedAndTheWindowStaysUsable) {
   TempFolder dir;
-  std::filesystem::create_directory(dir.MemoryFile());  // cannot be read as a file
+  std::filesystem::create_directory(dir.MemoryFile());  // a folder in its place
   Form f;
   Form_Load(f, dir.Text());
+  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string());
   EXPECT_FALSE(f.memoryFull);
   EXPECT_EQ(f.Com(54).text, "b:\\jww\\");
+  f.Com(54).text = "d:\\work\\";
+  Command10_Click(f);
+  EXPECT_EQ(f.MSG, "設定を記憶しました");
+}
+
+TEST(MemoryRestore, PipeInPlaceOfTheFileIsNotWaitedOn) {
+  TempFolder dir;
+  ASSERT_EQ(::mkfifo(dir.MemoryFile().c_str(), 0644), 0);
+  Form f;
+  Form_Load(f, dir.Text());  // would block for ever on a writer
+  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string());
+}
+
+TEST(MemoryRestore, FileWithoutReadPermissionIsReported) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser reads every file";
+  TempFolder dir;
+  dir.WriteMemoryBytes("54 d:\\work\\\r\n\r\n");
+  std::filesystem::permissions(dir.MemoryFile(), std::filesystem::perms::owner_write);
+  Form f;
+  Form_Load(f, dir.Text());
+  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string());
+  EXPECT_EQ(f.Com(54).items.size(), 2u);
+}
+
+// Start-up reads no further than the capacity: a memory file that has grown
+// to gigabytes (here a sparse one, which costs no disk) opens at once.
+TEST(MemoryRestore, HugeFileIsReadOnlyToTheCapacity) {
+  TempFolder dir;
+  std::string s;
+  for (int i = 0; i < 3997; ++i) s += "59 " + std::to_string(i) + "\r\n";
+  dir.WriteMemoryBytes(s);
+  std::filesystem::resize_file(dir.MemoryFile(), std::uintmax_t{8} << 30);
+  Form f;
+  Form_Load(f, dir.Text());
+  EXPECT_TRUE(f.memoryFull);
+  EXPECT_EQ(f.MSG, "ファイルが一杯です");
+  EXPECT_EQ(f.Com(59).items.size(), 3997u + 9u);
+  EXPECT_EQ(f.Com(59).items[3996], "3996");
 }
 
 // File of n lines, alternating between a remembered line and the empty line

@@ -11,6 +11,7 @@ const char* kDone = "穴・ネジ作図データを出力しました";
 const char* kNoDepth = "ﾈｼﾞの深さが入力されていません";
 const char* kNoSmall = "小径の数値が入力されていません";
 const char* kNoDiameter = "ﾈｼﾞ･穴の径が入力されていません";
+const char* kNoLarge = "大径の数値が入力されていません";
 
 using HoleTest = DrawTest;
 
@@ -45,14 +46,18 @@ const HoleCase kCases[] = {
      "2 1 4 1 3 5 0.5 20 0 0 10 5 4 0 1 -- -- --", kDone},
     {"plan centre forces both", 0, "中心", "20", "15", "10", "4",
      "2 1 4 1 3 5 0.5 0 0 0 10 5 4 0 1 -- -- --", kDone},
+    // An empty row pitch is the marker the hole tool reads as 0.
     {"plan empty pitch", 0, "４箇所", "30", "30", "10", "",
-     "2 1 4 1 3 5 0.5 30 30 0 10 5  0 1 -- -- --", kDone},
+     "2 1 4 1 3 5 0.5 30 30 0 10 5 - 0 1 -- -- --", kDone},
     {"plan without diameter", 0, "４箇所", "30", "30", "", "4", "", kNoDiameter},
     {"section with depths", 1, "４箇所", "12", "5", "M10", "4",
      "2 1 4 1 3 5 0.5 12 5 0 M10 5 0 0 4 -- -- --", kDone},
     {"section without depths", 1, "４箇所", "", "", "M10", "4",
      "2 1 4 1 3 5 0.5 0 0 0 M10 5 0 0 6 -- -- --", kDone},
     {"section extra depth only", 1, "４箇所", "", "5", "M10", "4", "", kNoDepth},
+    {"section without diameter", 1, "４箇所", "12", "5", "", "4", "", kNoDiameter},
+    {"section without depths or diameter", 1, "中心", "", "", "", "", "", kNoDiameter},
+    {"section without depth comes first", 1, "４箇所", "", "5", "", "4", "", kNoDepth},
     {"section up-down forces the depth away", 1, "上下", "10", "5", "M10", "4", "", kNoDepth},
     {"section up-down without extra depth", 1, "上下", "10", "", "M10", "4",
      "2 1 4 1 3 5 0.5 0 0 0 M10 5 0 0 6 -- -- --", kDone},
@@ -62,13 +67,16 @@ const HoleCase kCases[] = {
      "2 1 4 1 3 5 0.5 10 0 0 M10 5 0 0 4 -- -- --", kDone},
     {"two diameters", 2, "４箇所", "30", "7", "11", "6.6",
      "2 1 4 1 3 5 0.5 11 6.6 30 11 5 6.6 0 8 -- -- --", kDone},
+    // The bore depth is the horizontal box as typed, whatever the pattern.
     {"two diameters up-down", 2, "上下", "30", "7", "11", "6.6",
-     "2 1 4 1 3 5 0.5 11 6.6 0 11 5 6.6 0 8 -- -- --", kDone},
+     "2 1 4 1 3 5 0.5 11 6.6 30 11 5 6.6 0 8 -- -- --", kDone},
+    {"two diameters centre", 2, "中心", "12.5", "", "11", "6.6",
+     "2 1 4 1 3 5 0.5 11 6.6 12.5 11 5 6.6 0 8 -- -- --", kDone},
     {"two diameters centre, no depth", 2, "中心", "", "", "11", "6.6",
      "2 1 4 1 3 5 0.5 11 6.6 0 11 5 6.6 0 8 -- -- --", kDone},
-    {"two diameters without large one", 2, "４箇所", "30", "7", "", "6",
-     "2 1 4 1 3 5 0.5  6 30  5 6 0 8 -- -- --", kDone},
+    {"two diameters without large one", 2, "４箇所", "30", "7", "", "6", "", kNoLarge},
     {"two diameters without small one", 2, "４箇所", "30", "7", "11", "", "", kNoSmall},
+    {"two diameters without either", 2, "４箇所", "30", "7", "", "", "", kNoSmall},
 };
 
 TEST_F(HoleTest, KindsPatternsAndChecks) {
@@ -121,6 +129,38 @@ TEST_F(HoleTest, FailedCheckStillRemembersAndKeepsTheOldFile) {
   EXPECT_EQ(Bytes("mokrav4.jyd"), before);
   EXPECT_EQ(f_.pendingHistory, "25 12\r\n26 7\r\n");
   EXPECT_GE(f_.Com(25).Find("12"), 0);
+}
+
+// After "クリア" the size boxes are empty: each kind either writes a file
+// with no empty number field or refuses.
+TEST_F(HoleTest, AfterClearEveryKindWritesNoEmptyField) {
+  const struct {
+    int kind;
+    const char* line;
+    const char* msg;
+  } rows[] = {
+      {0, "2 1 4 1 3 5 0.5 0 0 0 M6 5 - 0 1 -- -- --", kDone},
+      {1, "2 1 4 1 3 5 0.5 0 0 0 M6 5 0 0 6 -- -- --", kDone},
+      {2, "", kNoSmall},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.kind);
+    std::filesystem::remove(dir_ / "mokrav4.jyd");
+    Command7_Click(f_);
+    f_.Option("C41").selected = row.kind;
+    f_.Com(27).text = "M6";
+    Command6_Click(f_);
+    EXPECT_EQ(f_.MSG, row.msg);
+    EXPECT_EQ(Bytes("mokrav4.jyd"), *row.line ? Line(row.line) : std::string("<missing>"));
+  }
+  // The stepped hole with only its small diameter: refused, not drawn at 0.
+  Command7_Click(f_);
+  f_.Option("C41").selected = 2;
+  f_.Com(28).text = "6.6";
+  Command6_Click(f_);
+  EXPECT_EQ(f_.MSG, kNoLarge);
+  EXPECT_EQ(Bytes("mokrav4.jyd"), "<missing>");
+  EXPECT_EQ(f_.pendingHistory, "28 6.6\r\n");  // the checks still remember
 }
 
 TEST_F(HoleTest, RemembersTheFourSizeBoxesInOrder) {

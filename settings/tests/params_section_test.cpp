@@ -28,15 +28,52 @@ TEST_F(SectionTest, OwnArrowBoxesOptionsAndFlags) {
   f_.Com(59).text = "9";  // the settings tab's arrow is not this tab's
   f_.Com(60).text = "30";
   f_.Com(87).text = "5";
-  f_.Com(88).text = "";
+  f_.Com(88).text = "22.5";
   f_.Check("H81").ticked = true;
   f_.Option("C81").selected = 1;
   f_.Com(84).text = "Ａ";
   Command8_Click(f_);
-  EXPECT_EQ(Bytes("mokrav7.jyd"), Line("4 -- 3 5 -- 2 1 -- A Ａ C D 1 5  断面 2"));
+  EXPECT_EQ(Bytes("mokrav7.jyd"), Line("4 -- 3 5 -- 2 1 -- A Ａ C D 1 5 22.5 断面 2"));
   f_.Option("C81").selected = -1;
   Command8_Click(f_);
-  EXPECT_EQ(Bytes("mokrav7.jyd"), Line("4 -- 3 5 -- 2 1 -- A Ａ C D 1 5  断面 "));
+  EXPECT_EQ(Bytes("mokrav7.jyd"), Line("4 -- 3 5 -- 2 1 -- A Ａ C D 1 5 22.5 断面 "));
+}
+
+// The section tool draws the arrows from the tab's own length and angle:
+// without a number in either box nothing is written, nothing remembered.
+TEST_F(SectionTest, ArrowLengthAndAngleMustBeNumbers) {
+  const char* kNoLength = "矢の長さの数値が入力されていません";
+  const char* kNoAngle = "矢の角度の数値が入力されていません";
+  const struct {
+    const char* length;
+    const char* angle;
+    const char* msg;
+  } rows[] = {
+      {"", "15", kNoLength},   {"3", "", kNoAngle},     {"", "", kNoLength},
+      {"abc", "15", kNoLength}, {"3", "15度", kNoAngle}, {"3 ", "15", kNoLength},
+      {"3", " 15", kNoAngle},  {"３", "15", kNoLength}, {"-", "15", kNoLength},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.length) + "|" + row.angle);
+    f_.Com(83).text = "X";  // new: would be queued by a write
+    f_.Com(87).text = row.length;
+    f_.Com(88).text = row.angle;
+    f_.MSG = "前の表示";
+    Command8_Click(f_);
+    EXPECT_EQ(f_.MSG, row.msg);
+    EXPECT_EQ(Bytes("mokrav7.jyd"), "<missing>");
+    EXPECT_EQ(f_.pendingHistory, "");
+    EXPECT_LT(f_.Com(83).Find("X"), 0);
+  }
+  // After "クリア" both boxes are empty; typing them is all the tab needs.
+  Command9_Click(f_);
+  Command8_Click(f_);
+  EXPECT_EQ(f_.MSG, kNoLength);
+  f_.Com(87).text = "4.5";
+  f_.Com(88).text = "-30";
+  Command8_Click(f_);
+  EXPECT_EQ(f_.MSG, kDone);
+  EXPECT_EQ(Bytes("mokrav7.jyd"), Line("4 -- 3 5 -- 2 1 -- - - - - 0 4.5 -30  1"));
 }
 
 TEST_F(SectionTest, PenAndLayerColumns) {

@@ -86,8 +86,11 @@ TEST_F(ShippedTableTest, EveryOfferedClassHasItsRanges) {
     ASSERT_GE(r.size(), 2u);
     // Far below the 200 items the tool holds with the record.
     EXPECT_LT(r.size(), 40u);
-    // t and T are not defined up to 24 mm.
-    EXPECT_EQ(r.front().bound, (cls == "t6" || cls == "T7") ? 24.0 : 0.0);
+    // t and T are not defined up to 24 mm, b and B not up to 1 mm.
+    double first = 0.0;
+    if (cls == "t6" || cls == "T7") first = 24.0;
+    if (cls == "b9" || cls == "B10") first = 1.0;
+    EXPECT_EQ(r.front().bound, first);
     EXPECT_EQ(r.back().bound, 500.0);
     for (std::size_t i = 1; i < r.size(); ++i) EXPECT_LT(r[i - 1].bound, r[i].bound);
     const bool symmetric = cls.rfind("JS", 0) == 0 || cls.rfind("js", 0) == 0;
@@ -146,9 +149,13 @@ TEST_F(ShippedTableTest, WellKnownDeviations) {
       {"B10", 500, "+1.090/+0.840"},
       // M6 over 250 up to 315 is the standard's exception to ES = -ei + delta.
       {"M6", 260, "-0.009/-0.041"},  {"M6", 240, "-0.008/-0.037"},
-      // An odd IT7 is taken to the even value below; IT6 halves keep 0.5 um.
-      {"JS7", 25, " /±0.010"},       {"js7", 400, " /±0.028"},
-      {"js5", 5, " /±0.0025"},
+      // Symmetric classes are exactly IT/2, half micrometres included.
+      {"JS7", 25, " /±0.0105"},      {"js7", 400, " /±0.0285"},
+      {"JS7", 8, " /±0.0075"},       {"js7", 20, " /±0.0105"},
+      {"js7", 5, " /±0.006"},        {"js5", 5, " /±0.0025"},
+      // b and B begin above 1 mm.
+      {"b9", 1, "<none>"},           {"B10", 0.5, "<none>"},
+      {"b9", 1.5, "-0.140/-0.165"},  {"B10", 2, "+0.180/+0.140"},
       // Classes whose deviations change at the intermediate steps.
       {"s6", 65, "+0.072/+0.053"},   {"s6", 66, "+0.078/+0.059"},
       {"S7", 70, "-0.048/-0.078"},   {"r6", 150, "+0.090/+0.065"},
