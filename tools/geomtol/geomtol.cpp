@@ -1,0 +1,205 @@
+#include "tools/geomtol/geomtol.h"
+
+#include <cmath>
+#include <vector>
+
+#include "exchange/geometry.h"
+#include "exchange/tools.h"
+#include "platform/widths.h"
+
+namespace geomtol {
+namespace {
+
+using exchange::LineRecord;
+using exchange::Point;
+using exchange::ToolError;
+
+// What the point items say of the leader beyond the points themselves.
+struct LeaderMarks {
+  bool leader = false;  // some point 1 came with the "-" mark
+  int count = 0;        // C: from the last "-" item of points 2 to 5 in file order
+};
+
+// Every "-" point item of the tool's key set, in file order. Only the marks
+// count here: an item without the host's run of blanks stops the run only
+// when its point is read, so a point the drawing never uses cannot spoil it.
+LeaderMarks ReadLeaderMarks(const exchange::ItemTable& table) {
+  LeaderMarks marks;
+  for (std::size_t i = 1; i <= table.Count(); ++i) {
+    const std::string& item = table.items[i];
+    for (const exchange::PointTest& test : exchange::kGeomTolKeys.points) {
+      if (item.compare(0, test.key.size(), test.key) != 0) continue;
+      if (test.key.back() != '-') continue;
+      if (test.point == 1) {
+        marks.leader = true;
+      } else {
+        marks.count = test.point - 1;
+      }
+    }
+  }
+  return marks;
+}
+
+// Of the leader's last point only x is used; its y need not be there.
+double XOf(const exchange::HostValues& host, int point) {
+  const std::string name = "point " + std::to_string(point);
+  auto it = host.points.find(point);
+  if (it == host.points.end() || !it->second.given) throw ToolError(name + " was not picked");
+  if (!it->second.wellFormed)
+    throw ToolError(name + " \"" + it->second.item + "\" does not have its coordinates where expected");
+  return exchange::Number(exchange::Split(it->second.coords, " ")[0], "the x of " + name);
+}
+
+// The points of either form. In the leader form the segments are made
+// axis-parallel and the frame's reference point is the leader's end; in the
+// direct form a picked line that is exactly vertical or horizontal turns a
+// direction word other than "0" into "Y" or "X".
+Picks ReadPicks(const exchange::HostValues& host, const LeaderMarks& marks, std::string& direction) {
+  Picks p;
+  p.count = marks.count;
+  p.p1 = host.At(1);
+  p.p2 = host.At(2);
+  if (!marks.leader) {
+    p.count = 0;
+    p.p3 = host.At(3);
+    if (direction != "0") {
+      const bool sameX = p.p1.x == p.p2.x;
+      const bool sameY = p.p1.y == p.p2.y;
+      if (sameX && !sameY) direction = "Y";
+      if (!sameX && sameY) direction = "X";
+    }
+    return p;
+  }
+  if (p.count == 1) {
+    p.p2.y = p.p1.y;  // one horizontal segment
+    p.anchor = {p.p2.x, p.p1.y};
+  } else if (p.count == 2) {
+    p.p3 = host.At(3);
+    p.p2.x = p.p1.x;  // vertical, then horizontal
+    p.p3.y = p.p2.y;
+    p.anchor = {p.p3.x, p.p2.y};
+  } else {
+    p.p3 = host.At(3);
+    p.x4 = XOf(host, 4);
+    p.p2.y = p.p1.y;  // horizontal, vertical, horizontal
+    p.p3.x = p.p2.x;
+    p.anchor = {p.x4, p.p3.y};
+  }
+  return p;
+}
+
+std::string Converted(const std::string& text, bool fullWidth) {
+  return fullWidth ? platform::ToFullWidth(text) : platform::ToHalfWidth(text);
+}
+
+}  // namespace
+
+void DrawLeader(const Picks& picks, double arrowLength, double arrowAngle, double S, Drawing& d) {
+  const Point& p1 = picks.p1;
+  const Point& p2 = picks.p2;
+  const Point& p3 = picks.p3;
+  d.lines[kL1] = LineRecord(p1.x, p1.y, p2.x, p2.y);
+  if (picks.count != 1) d.lines[kL2] = LineRecord(p2.x, p2.y, p3.x, p3.y);
+  if (picks.count != 1 && picks.count != 2)
+    d.lines[kL3] = LineRecord(p3.x, p3.y, picks.anchor.x, picks.anchor.y);
+
+  const double theta = exchange::Radians(arrowAngle);
+  const double a = arrowLength * S * std::cos(theta);
+  const double b = arrowLength * S * std::sin(theta);
+  auto barbs = [&](double x1, double y1, double x2, double y2) {
+    d.lines[kA1] = LineRecord(p1.x, p1.y, x1, y1);
+    d.lines[kA2] = LineRecord(p1.x, p1.y, x2, y2);
+  };
+  if (picks.count == 2) {
+    // The first segment is vertical: the barbs open toward the second point;
+    // a second point level with the first gives no arrow.
+    if (p2.y > p1.y) {
+      barbs(p1.x - b, p1.y + a, p1.x + b, p1.y + a);
+    } else if (p2.y < p1.y) {
+      barbs(p1.x - b, p1.y - a, p1.x + b, p1.y - a);
+    }
+    return;
+  }
+  // The first segment is horizontal (one or three segments): the barbs open
+  // toward the second point's side.
+  if (p2.x < p1.x) {
+    barbs(p1.x - a, p1.y + b, p1.x - a, p1.y - b);
+  } else {
+    barbs(p1.x + a, p1.y + b, p1.x + a, p1.y - b);
+  }
+}
+
+exchange::Output Compute(const exchange::ToolInput& input) {
+  using exchange::Field;
+
+  std::string direction = exchange::Word(input.words, 1);
+
+  const std::vector<std::string> fields = input.Fields();
+  std::array<std::string, 15> f;
+  for (std::size_t i = 0; i < f.size(); ++i) f[i] = Field(fields, i);
+  const double arrowLength = exchange::Number(f[13], "the arrow length (field 13)");
+  const double arrowAngle = exchange::Number(f[14], "the arrow angle (field 14)");
+
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kGeomTolKeys, fields);
+  const LeaderMarks marks = ReadLeaderMarks(input.items);
+  const std::string lineLayer = exchange::LayerChoice(f[11], host.layer);
+  const std::string textLayer = exchange::LayerChoice(f[12], host.layer);
+
+  const Picks picks = ReadPicks(host, marks, direction);
+
+  Texts texts;
+  texts.fullWidth = exchange::IntegerField(f[10], "the full-width field (field 10)") == 1;
+  texts.datum = Converted(f[6], texts.fullWidth);
+  texts.value = Converted(f[7], texts.fullWidth);
+  texts.upper = Converted(f[8], texts.fullWidth);
+  texts.lower = Converted(f[9], texts.fullWidth);
+  texts.limits = f[5] == "2";
+
+  TextSizes sizes;
+  sizes.datumWidth = host.Text(f[0]).width;
+  sizes.datumHeight = host.Text(f[0]).height;
+  sizes.valueHeight = host.Text(f[1]).height;
+  sizes.limitHeight = host.Text(f[2]).height;
+
+  const double S = host.scale;
+  const bool datumIndicator = direction == "X" || direction == "Y";
+  Drawing d;
+  if (datumIndicator) {
+    // A one-segment leader reads no third point, and the box stands on it.
+    if (marks.leader && picks.count == 1)
+      throw ToolError("a one-segment leader gives no third point, which the datum indicator needs for its box");
+    DrawDatumIndicator(direction[0], picks, S, sizes, texts, d);
+  } else {
+    // Without a leader the frame would have no place to hang from.
+    if (!marks.leader)
+      throw ToolError("the tolerance frame needs a leader: point 1 was not picked with the \"-\" mark");
+    const Point anchor = DrawToleranceFrame(picks, S, sizes, texts, d);
+    DrawSymbol(f[4], anchor, S, d);
+    DrawLeader(picks, arrowLength, arrowAngle, S, d);
+  }
+
+  exchange::Output out;
+  out.Add("lg" + host.layerGroup);
+  out.Add("ly" + lineLayer);
+  out.Add("lt1");
+  out.Add("lc" + f[3]);
+  for (std::size_t i = kL1; i <= kB3; ++i) out.Add(d.lines[i]);
+  if (datumIndicator) {
+    // The host's colour of the filled triangle; the lines after it carry no
+    // colour record of their own.
+    out.Add("lc10 0000000");
+    out.Add(d.solid);
+  }
+  for (std::size_t i = kB4; i < kLineSlots; ++i) out.Add(d.lines[i]);
+  out.Add("ly" + textLayer);
+  out.Add("cn" + f[0]);
+  out.Add(d.datumText);
+  out.Add("cn" + f[1]);
+  out.Add(d.valueText);
+  out.Add("cn" + f[2]);
+  out.Add(d.upperText);
+  out.Add(d.lowerText);
+  return out;
+}
+
+}  // namespace geomtol
