@@ -1,0 +1,149 @@
+// The section tool's run: the command line, the parameter line, the host
+// items, the picked points in their roles, the label, and the 27 records in
+// their fixed order.
+#include "tools/section/section.h"
+
+#include <cmath>
+#include <vector>
+
+#include "exchange/geometry.h"
+#include "exchange/textwidth.h"
+#include "exchange/tools.h"
+#include "platform/widths.h"
+
+namespace section {
+
+namespace {
+
+// Every text of this tool runs along +x; the host reads the far point
+// 10^17 along x as the direction.
+constexpr const char* kAlongX = " 100000000000000000 0 ";
+
+// "-" is the settings window's mark for an empty box.
+std::string Unmarked(const std::string& field) { return field == "-" ? std::string() : field; }
+
+// The picked points of each section kind: the line's points, the two end
+// points and the label point. Every kind but 2 and 3 reads points 1 to 7
+// and draws the straight line through points 1 and 2.
+struct Roles {
+  int linePoints;  // P1 to P1 + linePoints - 1
+  int lastPoint;   // every point up to this one must be given
+  int e1, e2, label;
+};
+
+Roles RolesOf(long long cutKind) {
+  switch (cutKind) {
+    case 1: return {2, 5, 3, 4, 5};
+    case 2: return {3, 6, 4, 5, 6};
+    case 3: return {4, 7, 5, 6, 7};
+    default: return {2, 7, 5, 6, 7};
+  }
+}
+
+// How many letters the label of a kind joins.
+std::size_t LabelLetters(long long cutKind) {
+  if (cutKind == 1) return 2;
+  if (cutKind == 2) return 3;
+  return 4;
+}
+
+}  // namespace
+
+std::string TextAt(double x, double y, const std::string& text) {
+  return exchange::TextRecord(x, y, kAlongX, text, 1);
+}
+
+Label MakeLabel(long long cutKind, const std::array<std::string, 4>& letters, const std::string& suffix,
+                long long widthMode, const exchange::TextSize& size, double scale) {
+  Label label;
+  label.letters = letters;
+  // An empty letter still leaves its "-".
+  for (std::size_t i = 0; i < LabelLetters(cutKind); ++i) {
+    if (i > 0) label.text += "-";
+    label.text += letters[i];
+  }
+  label.text += suffix;
+  const double W = size.width;
+  const double D = size.spacing;
+  if (widthMode == 1) {
+    label.text = platform::ToFullWidth(label.text);
+    label.width = exchange::FullWidth(label.text, W, D, scale);
+    for (auto& letter : label.letters) letter = platform::ToFullWidth(letter);
+  } else if (widthMode == 0) {
+    label.width = exchange::MixedWidth(label.text, W, D, scale, 1);
+  }
+  return label;
+}
+
+exchange::Output Compute(const exchange::ToolInput& input) {
+  using exchange::Field;
+  using exchange::IntegerField;
+  using exchange::Number;
+
+  const std::vector<std::string> fields = input.Fields();
+  std::array<std::string, 17> f;
+  for (std::size_t i = 0; i < f.size(); ++i) f[i] = Field(fields, i);
+  const std::array<std::string, 4> letters = {Unmarked(f[8]), Unmarked(f[9]), Unmarked(f[10]), Unmarked(f[11])};
+  const std::string suffix = Unmarked(f[15]);
+
+  const long long widthMode = IntegerField(f[12], "the full-width field (field 12)");
+  const double arrowLength = Number(f[13], "the arrow length (field 13)");
+  const double arrowAngle = Number(f[14], "the arrow angle (field 14)");
+  const long long cutKind = IntegerField(exchange::Word(input.words, 2), "the section kind (command-line word 2)");
+  // The window leaves the pattern field empty when neither picture is
+  // chosen: that is the through line, as for every pattern but 2.
+  const bool stubs = !f[16].empty() && IntegerField(f[16], "the line pattern (field 16)") == 2;
+
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kSectionKeys, fields);
+  const exchange::TextSize& size = host.Text(f[0]);
+  const double S = host.scale;
+
+  const Roles roles = RolesOf(cutKind);
+  std::vector<Point> points(static_cast<std::size_t>(roles.lastPoint) + 1);
+  for (int n = 1; n <= roles.lastPoint; ++n) points[static_cast<std::size_t>(n)] = host.At(n);
+  auto at = [&](int n) { return points[static_cast<std::size_t>(n)]; };
+
+  const Label label = MakeLabel(cutKind, letters, suffix, widthMode, size, S);
+  const Point labelPoint = at(roles.label);
+  const double labelX = exchange::CentredStart(labelPoint.x, label.width);
+
+  Geometry g;
+  g.drawing = DrawingOf(cutKind);
+  g.p1 = at(1);
+  g.p2 = at(2);
+  if (roles.linePoints >= 3) g.p3 = at(3);
+  if (roles.linePoints >= 4) g.p4 = at(4);
+  g.e1 = at(roles.e1);
+  g.e2 = at(roles.e2);
+  g.scale = S;
+  g.arrowLength = arrowLength;
+  g.arrowAngle = arrowAngle;
+  g.across = arrowLength * S * std::sin(exchange::Radians(arrowAngle));
+  g.along = arrowLength * S * std::cos(exchange::Radians(arrowAngle));
+  g.charWidth = size.width;
+  g.charHeight = size.height;
+  g.stubs = stubs;
+
+  const std::array<Slot, 4> cut = CutLines(g);
+  const EndSlots ends = Ends(g, label.letters);
+
+  exchange::Output out;
+  out.Add("lg" + host.layerGroup);
+  out.Add("ly" + exchange::LayerChoice(f[4], host.layer));
+  out.Add("lt" + f[3]);
+  out.Add("lc" + f[2]);
+  out.AddAll({cut.begin(), cut.end()});
+  out.Add("ly" + exchange::LayerChoice(f[7], host.layer));
+  out.Add("lt" + f[6]);
+  out.Add("lc" + f[5]);
+  out.AddAll({ends.shaft[0], ends.shaft[1], ends.barbA[0], ends.barbB[0], ends.barbA[1], ends.barbB[1],
+              ends.stroke[0], ends.stroke[1]});
+  out.Add(exchange::LineRecord(labelX, labelPoint.y, labelPoint.x + label.width / 2, labelPoint.y));
+  out.Add("ly" + exchange::LayerChoice(f[1], host.layer));
+  out.Add("cn" + f[0]);
+  out.Add(TextAt(labelX, labelPoint.y, label.text));
+  out.AddAll({ends.letter.begin(), ends.letter.end()});
+  return out;
+}
+
+}  // namespace section
