@@ -1,0 +1,206 @@
+// The texts of a welding symbol: their preparation and widths, the axis
+// stacks of both sides, the depth and length-pitch texts beside the symbol,
+// the process text and the tail.
+#include "exchange/records.h"
+#include "exchange/textwidth.h"
+#include "platform/widths.h"
+#include "tools/weld/steps.h"
+
+namespace weld {
+namespace {
+
+// The far points of the texts' direction, all along +x. Each carries a blank
+// on both sides; one more blank follows before the quote.
+const char* const kBackDepthDirection = " 10000000000000 0 ";
+const char* const kAxisDirection = " 1000000000000000 0 ";  // near depth and every axis text
+const char* const kLongDirection = " 10000000000000000 0 ";  // length-pitch and process texts
+
+std::string Text(double x, double y, const char* direction, const std::string& text) {
+  return exchange::TextRecord(x, y, direction, text, 0, 1);
+}
+
+// How a text is measured.
+enum class Measure {
+  kLength,   // depth, length-pitch, groove angle: by its characters
+  kFinish,   // one character, whatever the text
+  kRootGap,  // one half-width character in mixed mode, by its characters in full width
+  kNone,     // the process text
+};
+
+constexpr std::array<Measure, kTextCount> kMeasures = {
+    Measure::kLength, Measure::kLength, Measure::kLength, Measure::kLength, Measure::kNone,
+    Measure::kFinish, Measure::kFinish, Measure::kLength, Measure::kLength, Measure::kRootGap,
+    Measure::kRootGap};
+
+double MixedModeWidth(const std::string& text, Measure how, double W, double D, double S) {
+  switch (how) {
+    case Measure::kLength: return exchange::MixedWidth(text, W, D, S, 2);
+    case Measure::kFinish:
+    case Measure::kRootGap: return S * W / 2;
+    case Measure::kNone: break;
+  }
+  return 0;
+}
+
+double FullModeWidth(const std::string& text, Measure how, double W, double D, double S) {
+  switch (how) {
+    case Measure::kLength:
+    case Measure::kRootGap: return exchange::FullWidth(text, W, D, S);
+    case Measure::kFinish: return S * W;
+    case Measure::kNone: break;
+  }
+  return 0;
+}
+
+void CommonNearStack(const Frame& f, Drawing& d, double r) {
+  const WeldTexts& t = f.texts;
+  const double a = f.X + f.shift;
+  const double h = f.h;
+  const double S = f.S;
+  double m = 0;
+  if (!t.text[kNearRootGap].empty()) {
+    d.Text(10) = Text(a - t.width[kNearRootGap] / 2, f.Y - (h + r) * S, kAxisDirection, t.text[kNearRootGap]);
+    m = r + 2 * h;
+  } else {
+    m = r + h;
+  }
+  double c = 0;
+  if (!t.text[kNearGrooveAngle].empty()) {
+    d.Text(9) = Text(a - t.width[kNearGrooveAngle] / 2, f.Y - m * S, kAxisDirection, t.text[kNearGrooveAngle]);
+    c = m + 0.5;
+  } else {
+    c = m - h + 0.5;
+  }
+  Contour(f, d, Side::kNear, c);
+  // Any contour code moves the finish one more millimetre away, drawn or not.
+  const double y = f.nearContour == 0 ? f.Y - (c + h) * S : f.Y - (c + 1 + h) * S;
+  d.Text(6) = Text(a - t.width[kNearFinish] / 2, y, kAxisDirection, t.text[kNearFinish]);
+}
+
+void CommonBackStack(const Frame& f, Drawing& d, double r) {
+  const WeldTexts& t = f.texts;
+  const double a = f.X;
+  const double h = f.h;
+  const double S = f.S;
+  double m = 0;
+  if (!t.text[kBackRootGap].empty()) {
+    d.Text(11) = Text(a - t.width[kBackRootGap] / 2, f.Y + r * S, kAxisDirection, t.text[kBackRootGap]);
+    m = r + h;
+  } else {
+    m = r;
+  }
+  double c = 0;
+  if (!t.text[kBackGrooveAngle].empty()) {
+    d.Text(8) = Text(a - t.width[kBackGrooveAngle] / 2, f.Y + m * S, kAxisDirection, t.text[kBackGrooveAngle]);
+    c = m + h + 0.5;
+  } else {
+    c = m + 0.5;
+  }
+  Contour(f, d, Side::kBack, c);
+  const double y = f.backContour == 0 ? f.Y + c * S : f.Y + (c + 1) * S;
+  d.Text(7) = Text(a - t.width[kBackFinish] / 2, y, kAxisDirection, t.text[kBackFinish]);
+}
+
+// Kind 4: all three texts, empty or not; the root-gap row always counts.
+void VeeStack(const Frame& f, Drawing& d, Side side, double r) {
+  const WeldTexts& t = f.texts;
+  const double h = f.h;
+  const double S = f.S;
+  const bool near = side == Side::kNear;
+  const TextId root = near ? kNearRootGap : kBackRootGap;
+  const TextId groove = near ? kNearGrooveAngle : kBackGrooveAngle;
+  const TextId finish = near ? kNearFinish : kBackFinish;
+  const double a = near ? f.X + f.shift : f.X;
+  const double m = t.text[groove].empty() ? h : 2 * h;
+  if (near) {
+    d.Text(10) = Text(a - t.width[root] / 2, f.Y - (h + r) * S, kAxisDirection, t.text[root]);
+    d.Text(9) = Text(a - t.width[groove] / 2, f.Y - (2 * h + r) * S, kAxisDirection, t.text[groove]);
+  } else {
+    d.Text(11) = Text(a - t.width[root] / 2, f.Y + r * S, kAxisDirection, t.text[root]);
+    d.Text(8) = Text(a - t.width[groove] / 2, f.Y + (h + r) * S, kAxisDirection, t.text[groove]);
+  }
+  Contour(f, d, side, m + r + 0.5);
+  double y = 0;
+  if (near) {
+    y = f.nearContour == 0 ? f.Y - (m + r + h) * S : f.Y - (m + r + h + 1) * S;
+  } else {
+    y = f.backContour == 0 ? f.Y + (m + r) * S : f.Y + (m + r + 1) * S;
+  }
+  d.Text(near ? 6 : 7) = Text(a - t.width[finish] / 2, y, kAxisDirection, t.text[finish]);
+}
+
+// Kind 10: its own contour, the finish starting at the axis, the root gap
+// below or above it, never a groove angle.
+void FilletStack(const Frame& f, Drawing& d, Side side) {
+  const WeldTexts& t = f.texts;
+  const double h = f.h;
+  const double S = f.S;
+  FilletContour(f, d, side);
+  if (side == Side::kNear) {
+    const double a = f.X + f.shift;
+    d.Text(6) = Text(a, f.Y - (h + 1.52) * S, kAxisDirection, t.text[kNearFinish]);
+    d.Text(10) = Text(a - t.width[kNearRootGap] / 2, f.Y - (2 * h + 1.5) * S, kAxisDirection,
+                      t.text[kNearRootGap]);
+  } else {
+    d.Text(7) = Text(f.X, f.Y + 1.52 * S, kAxisDirection, t.text[kBackFinish]);
+    d.Text(11) = Text(f.X - t.width[kBackRootGap] / 2, f.Y + (h + 1.5) * S, kAxisDirection,
+                      t.text[kBackRootGap]);
+  }
+}
+
+}  // namespace
+
+WeldTexts PrepareTexts(const std::array<std::string, kTextCount>& fields, bool fullWidth, double W,
+                       double D, double S) {
+  WeldTexts t;
+  for (std::size_t i = 0; i < kTextCount; ++i) {
+    if (fields[i] == "-") continue;  // the window's empty text
+    if (fullWidth) {
+      t.text[i] = platform::ToFullWidth(fields[i]);
+      t.width[i] = FullModeWidth(t.text[i], kMeasures[i], W, D, S);
+    } else {
+      t.text[i] = fields[i];
+      t.width[i] = MixedModeWidth(t.text[i], kMeasures[i], W, D, S);
+    }
+  }
+  return t;
+}
+
+void AxisStack(const Frame& f, Drawing& d, Side side, Stack stack, double rise) {
+  switch (stack) {
+    case Stack::kCommon:
+      if (side == Side::kNear) {
+        CommonNearStack(f, d, rise);
+      } else {
+        CommonBackStack(f, d, rise);
+      }
+      break;
+    case Stack::kVee: VeeStack(f, d, side, rise); break;
+    case Stack::kFillet: FilletStack(f, d, side); break;
+  }
+}
+
+void SideTexts(const Frame& f, Drawing& d) {
+  const WeldTexts& t = f.texts;
+  const double S = f.S;
+  // The near depth text stays where it is when the near side is staggered.
+  if (f.side == 1 || f.side == 3) {
+    d.Text(2) = Text(f.X - (t.width[kNearDepth] + d.leftGap * S), f.Y - f.h * S, kAxisDirection,
+                     t.text[kNearDepth]);
+    d.Text(4) = Text(f.X + d.rightGap * S + f.shift, f.Y - f.h * S, kLongDirection, t.text[kNearLengthPitch]);
+  }
+  if (f.side == 2 || f.side == 3) {
+    d.Text(1) = Text(f.X - (t.width[kBackDepth] + d.leftGap * S), f.Y, kBackDepthDirection, t.text[kBackDepth]);
+    d.Text(3) = Text(f.X + d.rightGap * S, f.Y, kLongDirection, t.text[kBackLengthPitch]);
+  }
+  d.Text(5) = Text(f.X + (3.5 + 2 * f.W / 3) * S + f.Lp, f.Y - f.h * S / 2, kLongDirection, t.text[kProcess]);
+}
+
+void TailLines(const Frame& f, Drawing& d) {
+  const double S = f.S;
+  const double xt = f.X + 6 * S + f.Lp;
+  d.Geometry(11) = exchange::LineRecord(f.Xe, f.Y, xt, f.Y + 2.5 * S);
+  d.Geometry(12) = exchange::LineRecord(f.Xe, f.Y, xt, f.Y - 2.5 * S);
+}
+
+}  // namespace weld
