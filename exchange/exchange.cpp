@@ -45,6 +45,10 @@ long long IntegerField(const std::string& text, const std::string& what) {
   return platform::IntPart(Number(text, what));
 }
 
+bool HasKey(const std::string& item, const std::string& key) {
+  return item.compare(0, key.size(), key) == 0;
+}
+
 ItemTable ItemsFromText(const std::string& utf8, std::size_t capacity) {
   ItemTable table;
   for (auto& item : platform::SplitItems(utf8)) {
@@ -67,11 +71,6 @@ int GroupNumber(const std::string& group) {
 }
 
 namespace {
-
-bool Starts(const std::string& item, const std::string& key) {
-  // An item shorter than the key is compared whole, so it never matches.
-  return item.compare(0, key.size(), key) == 0;
-}
 
 // The item's last character, whole even when it is not ASCII.
 std::string LastChar(const std::string& item) {
@@ -125,17 +124,17 @@ HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
   for (const auto& t : keys.textTypes) v.text[t];
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
-    if (Starts(item, "ly")) v.layer = LastChar(item);
-    if (Starts(item, "lg")) v.layerGroup = LastChar(item);
+    if (HasKey(item, "ly")) v.layer = LastChar(item);
+    if (HasKey(item, "lg")) v.layerGroup = LastChar(item);
     if (keys.hostText) {
       for (const auto& t : keys.textTypes) {
-        if (Starts(item, "hcw")) v.text[t].width = SizeElement(item, t);
-        if (Starts(item, "hcd")) v.text[t].spacing = SizeElement(item, t);
-        if (Starts(item, "hch")) v.text[t].height = SizeElement(item, t);
+        if (HasKey(item, "hcw")) v.text[t].width = SizeElement(item, t);
+        if (HasKey(item, "hcd")) v.text[t].spacing = SizeElement(item, t);
+        if (HasKey(item, "hch")) v.text[t].height = SizeElement(item, t);
       }
     }
     for (const PointTest& test : keys.points) {
-      if (!Starts(item, test.key)) continue;
+      if (!HasKey(item, test.key)) continue;
       auto parts = Split(item, std::string(static_cast<std::size_t>(test.blanks), ' '));
       PickedPoint& p = v.points[test.point];
       // A split that finds no run of the test's blanks leaves no coordinate
@@ -151,7 +150,7 @@ HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
   v.scale = keys.scaleWithoutHs;
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
-    if (!Starts(item, "hs")) continue;
+    if (!HasKey(item, "hs")) continue;
     auto parts = Split(item, " ");
     std::size_t at = static_cast<std::size_t>(v.groupNumber) + 1;
     if (at >= parts.size())
@@ -165,7 +164,7 @@ std::vector<Circle> Circles(const ItemTable& table) {
   std::vector<Circle> circles;
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
-    if (!Starts(item, "ci")) continue;
+    if (!HasKey(item, "ci")) continue;
     auto parts = Split(item, " ");
     if (parts.size() < 4) throw ToolError("the circle item \"" + item + "\" lacks its centre or radius");
     circles.push_back({Number(parts[1], "a circle's x"), Number(parts[2], "a circle's y"),

@@ -30,6 +30,13 @@ const std::string& Word(const std::vector<std::string>& words, std::size_t n);
 // Field n of a parameter line split at single blanks, or ToolError.
 const std::string& Field(const std::vector<std::string>& fields, std::size_t n);
 
+// Whether an item begins with a host key, compared exactly on the key's
+// length (an item shorter than the key never matches).
+bool HasKey(const std::string& item, const std::string& key);
+
+// A text field of a parameter line: the window writes an empty text as "-".
+inline std::string TextField(const std::string& field) { return field == "-" ? std::string() : field; }
+
 // A number from a field or item part, or ToolError naming what it is.
 double Number(const std::string& text, const std::string& what);
 

@@ -42,9 +42,6 @@ const char* const kLeftUpper = " 1000000000000000 0 ";
 const char* const kLeftLower = " 100000000000000 0 ";
 const char* const kBalloonNumber = " 100000000000000000 0 ";
 
-// The parameter line's "no text" marker.
-std::string Emptied(const std::string& field) { return field == "-" ? std::string() : field; }
-
 // The text as the width mode writes it: 1 in full width, 2 in half width,
 // any other mode as typed.
 std::string Converted(const std::string& text, long long widthMode) {
@@ -134,9 +131,9 @@ BalloonParams ReadParams(const std::vector<std::string>& fields) {
   p.textType = Field(fields, 0);
   p.lineColor = Field(fields, 1);
   p.style = exchange::IntegerField(Field(fields, 2), "the leader style (field 2)");
-  p.text1 = Emptied(Field(fields, 3));
+  p.text1 = exchange::TextField(Field(fields, 3));
   p.diameter = Field(fields, 4);
-  p.text2 = Emptied(p.diameter);
+  p.text2 = exchange::TextField(p.diameter);
   p.widthMode = exchange::IntegerField(Field(fields, 5), "the width mode (field 5)");
   p.lineLayer = Field(fields, 6);
   p.textLayer = Field(fields, 7);

@@ -272,11 +272,6 @@ FinishTexts PrepareTexts(const std::array<std::string, 11>& f, long long kind, l
   return t;
 }
 
-
-bool StartsWith(const std::string& item, const std::string& key) {
-  return item.compare(0, key.size(), key) == 0;
-}
-
 }  // namespace
 
 SymbolSlots DrawFinishSymbol(const SymbolInput& in) {
@@ -314,7 +309,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::string textLayer = exchange::LayerChoice(f[10], host.layer);
 
   for (std::size_t i = 1; i <= input.items.Count(); ++i) {
-    if (StartsWith(input.items.items[i], "hp1-")) {
+    if (exchange::HasKey(input.items.items[i], "hp1-")) {
       throw exchange::ToolError(
           "point 1 was picked with the \"-\" mark (leader form): no finish symbol is defined for it");
     }

@@ -28,7 +28,7 @@ LeaderMarks ReadLeaderMarks(const exchange::ItemTable& table) {
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
     for (const exchange::PointTest& test : exchange::kGeomTolKeys.points) {
-      if (item.compare(0, test.key.size(), test.key) != 0) continue;
+      if (!exchange::HasKey(item, test.key)) continue;
       if (test.key.back() != '-') continue;
       if (test.point == 1) {
         marks.leader = true;

@@ -10,10 +10,6 @@ namespace {
 using exchange::Field;
 using exchange::Number;
 
-bool StartsWith(const std::string& item, const std::string& key) {
-  return item.compare(0, key.size(), key) == 0;
-}
-
 // "-" in a size field of the parameter line stands for 0.
 double SizeField(const std::string& field, const std::string& what) {
   return Number(field == "-" ? std::string("0") : field, what);
@@ -32,11 +28,11 @@ void AddGroup(exchange::Output& out, const std::string& layer, const std::string
 
 ThreadedSize StripThreadPrefix(const std::string& holeSize, int lowerFlag, int upperFlag) {
   ThreadedSize out{holeSize, holeSize, kNoThread};
-  if (StartsWith(out.diameter, "m")) {
+  if (exchange::HasKey(out.diameter, "m")) {
     out.diameter.erase(0, 1);
     out.flag = lowerFlag;
   }
-  if (StartsWith(out.diameter, "M")) {
+  if (exchange::HasKey(out.diameter, "M")) {
     out.diameter.erase(0, 1);
     out.flag = upperFlag;
   }
@@ -51,7 +47,7 @@ double LargestCircleRadius(const exchange::ItemTable& table) {
   double largest = 0;
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
-    if (!StartsWith(item, "ci")) continue;
+    if (!exchange::HasKey(item, "ci")) continue;
     const std::vector<std::string> parts = exchange::Split(item, " ");
     if (parts.size() < 4) throw exchange::ToolError("the circle item \"" + item + "\" lacks its radius");
     const double r = Number(parts[3], "the radius of the circle item \"" + item + "\"");

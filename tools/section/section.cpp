@@ -19,9 +19,6 @@ namespace {
 // 10^17 along x as the direction.
 constexpr const char* kAlongX = " 100000000000000000 0 ";
 
-// "-" is the settings window's mark for an empty box.
-std::string Unmarked(const std::string& field) { return field == "-" ? std::string() : field; }
-
 // The picked points of each section kind: the line's points, the two end
 // points and the label point. Every kind but 2 and 3 reads points 1 to 7
 // and draws the straight line through points 1 and 2.
@@ -83,8 +80,8 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
   std::array<std::string, 17> f;
   for (std::size_t i = 0; i < f.size(); ++i) f[i] = Field(fields, i);
-  const std::array<std::string, 4> letters = {Unmarked(f[8]), Unmarked(f[9]), Unmarked(f[10]), Unmarked(f[11])};
-  const std::string suffix = Unmarked(f[15]);
+  const std::array<std::string, 4> letters = {exchange::TextField(f[8]), exchange::TextField(f[9]), exchange::TextField(f[10]), exchange::TextField(f[11])};
+  const std::string suffix = exchange::TextField(f[15]);
 
   const long long widthMode = IntegerField(f[12], "the full-width field (field 12)");
   const double arrowLength = Number(f[13], "the arrow length (field 13)");

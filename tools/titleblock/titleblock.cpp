@@ -28,9 +28,6 @@ std::string CellTextRecord(const std::optional<Point>& at, const char* direction
   return "ch " + x + " " + y + " " + direction + "\"" + text;
 }
 
-// The parameter line's "no text" marker.
-std::string TextOf(const std::string& field) { return field == "-" ? std::string() : field; }
-
 }  // namespace
 
 double TextWidth(const std::string& text, const exchange::TextSize& size, double scale) {
@@ -99,8 +96,8 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   cell.scale = host.scale;
   cell.size = host.Text(f[1]);
   cell.align = align;
-  cell.text1 = TextOf(f[3]);
-  cell.text2 = TextOf(f[4]);
+  cell.text1 = exchange::TextField(f[3]);
+  cell.text2 = exchange::TextField(f[4]);
   const CellRecords texts = PlaceTexts(cell);
 
   exchange::Output out;
