@@ -29,6 +29,7 @@ const params::OutputSpec kBalloonOutput = {
 
 const char* const kNoNumber = "番号が入力されていません";
 const char* const kNoDiameter = "バルーン径が入力されていません";
+const char* const kDiameterNotNumber = "バルーン径が数値ではありません";
 const char* const kStartNotNumber = "自動加算の開始番号が数値ではありません";
 const char* const kStartTooLarge = "自動加算の開始番号が大きすぎます";
 
@@ -79,6 +80,11 @@ void Command2_Click(Form& f) {
       f.MSG = kNoDiameter;
       return;
     }
+    // The tool sizes the circle from this field as a number.
+    if (!params::IsNumberField(text2)) {
+      f.MSG = kDiameterNotNumber;
+      return;
+    }
     if (f.Check("H53").ticked) {
       // A new start number starts the count again.
       long long counter = number == f.balloonLastStart ? f.balloonNumber : 0;
@@ -108,6 +114,15 @@ void Command2_Click(Form& f) {
   }
 
   const bool dot = f.Check("H52").ticked;
+  // Without the dot the tool draws the arrow from the settings tab's length
+  // and angle, which it reads as numbers; the dot writes "0" for both.
+  if (!dot) {
+    const std::string arrow = params::SharedArrowRefusal(f);
+    if (!arrow.empty()) {
+      f.MSG = arrow;
+      return;
+    }
+  }
   Record r = {
       {"BalloonParams.textType", f.Com(9).text},
       {"BalloonParams.lineColor", f.Com(10).text},

@@ -15,6 +15,9 @@ const char* const kWriteFailed = "作図データを書き込めませんでし�
 const char* const kCommaRefused = "カンマ（,）を含む入力は作図データに使えません：";
 const char* const kLineBreakRefused = "改行を含む入力は作図データに使えません";
 const char* const kUnencodableRefused = "作図データに使えない文字があります：";
+const char* const kNoArrowLength = "矢印の長さの数値が入力されていません";
+const char* const kNoArrowAngle = "矢印の角度の数値が入力されていません";
+const char* const kNotANumber = "数値を入力してください：";
 
 std::string ComboText(Form& f, const std::string& combo) { return f.Combo(combo).text; }
 
@@ -114,6 +117,14 @@ bool HasLineBreak(const std::string& text) {
 }
 
 }  // namespace
+
+std::string SharedArrowRefusal(Form& f) {
+  if (!IsNumberField(f.Com(59).text)) return kNoArrowLength;
+  if (!IsNumberField(f.Com(60).text)) return kNoArrowAngle;
+  return "";
+}
+
+std::string NotANumberMessage(const std::string& entry) { return kNotANumber + Quoted(entry); }
 
 std::string RefusalMessage(Form& f, const Record& record, const std::string& after,
                            const std::vector<RememberStep>& remember) {

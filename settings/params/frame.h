@@ -68,6 +68,16 @@ std::string WithMarker(const std::string& text, const char* marker);
 // two and move every later field).
 bool IsNumberField(const std::string& text);
 
+// The settings tab's arrow length and angle (Com59, Com60), which the
+// welding, geometric-tolerance, leader-note and fit-tolerance tools read as
+// numbers: the message for the first of them that cannot stand as a number
+// field, "" when both can.
+std::string SharedArrowRefusal(Form& f);
+
+// The message for a box whose entry a tool reads as a number but that is
+// none: kNotANumber and the entry in 「」.
+std::string NotANumberMessage(const std::string& entry);
+
 // One field: its source read, the marker applied to the source text, then
 // (for a colon field) the colon part of a non-empty entry.
 std::string FormField(Form& f, const FieldSpec& def);
@@ -133,5 +143,8 @@ extern const char* const kWriteFailed;     // followed by the path text
 extern const char* const kCommaRefused;    // followed by the entry in 「」
 extern const char* const kLineBreakRefused;
 extern const char* const kUnencodableRefused;  // followed by the character in 「」
+extern const char* const kNoArrowLength;       // the settings tab's Com59
+extern const char* const kNoArrowAngle;        // the settings tab's Com60
+extern const char* const kNotANumber;          // followed by the entry in 「」
 
 }  // namespace mokrav::params

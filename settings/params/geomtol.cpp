@@ -47,6 +47,13 @@ void CO2_Click(Form& f) {
   // The preview shows the box as it stands, also when it is empty.
   f.Lbl("La1").caption = f.Com(72).text;
   f.Lbl("La2").caption = f.Com(72).text;
+  // The tool draws the leader's arrow from the settings tab's length and
+  // angle, which it reads as numbers.
+  const std::string arrow = params::SharedArrowRefusal(f);
+  if (!arrow.empty()) {
+    f.MSG = arrow;
+    return;
+  }
   const params::DrawSpec& draw = GeomTolDraw();
   params::WriteRecord(f, draw.output, params::FormFields(f, draw.fields));
 }

@@ -8,8 +8,9 @@
 // bore depth is the horizontal box as typed.
 //
 // Every file this tab reports as written is one the hole tool can draw: a
-// number field left empty is written "-", which the tool reads as 0, and a
-// hole without its diameter is refused, since no drawing exists for it.
+// number field left empty is written "-", which the tool reads as 0, a hole
+// without its diameter is refused, since no drawing exists for it, and so
+// is an entry the tool would have to read as a number but cannot.
 #include <string>
 
 #include "settings/params/frame.h"
@@ -60,6 +61,44 @@ std::string RowArrangement(const std::string& text) {
   if (text == "中心振分け") return "1";
   if (text == "右方向に配置") return "0";
   if (text == "左方向に配置") return "2";
+  return "";
+}
+
+// The diameter as the tool sizes a plan view or a section from it: without
+// a lower-case and then an upper-case thread prefix.
+std::string WithoutThreadPrefix(std::string size) {
+  if (size.rfind('m', 0) == 0) size.erase(0, 1);
+  if (size.rfind('M', 0) == 0) size.erase(0, 1);
+  return size;
+}
+
+// The tool reads the dimensions, the diameter and the pitch as numbers (a
+// dimension or pitch "-" as 0) and stops on any other text: the message
+// naming the first entry that is none, "" when the file can be drawn. The
+// stepped hole has no thread, so its two diameters must be plain numbers.
+std::string NumberCheck(bool stepped, const std::string& f7, const std::string& f8,
+                        const std::string& f9, const std::string& diameter,
+                        const std::string& f12, Form& f) {
+  // The stepped hole takes its large diameter from field 7 and never reads
+  // the size field.
+  const std::string size = stepped ? std::string("0") : WithoutThreadPrefix(diameter);
+  const struct {
+    const std::string& value;  // what the tool reads
+    const std::string& entry;  // what the user typed
+    bool dashIsZero;           // the tool reads "-" as 0 here
+  } fields[] = {
+      {f7, stepped ? f.Com(27).text : f.Com(25).text, true},
+      {f8, stepped ? f.Com(28).text : f.Com(26).text, true},
+      {f9, stepped ? f.Com(25).text : f.Com(23).text, true},
+      {size, diameter, false},
+      {f12, f.Com(28).text, true},
+  };
+  for (const auto& field : fields) {
+    if (field.dashIsZero && field.value == "-") continue;
+    if (!params::IsNumberField(field.value)) {
+      return params::NotANumberMessage(field.entry);
+    }
+  }
   return "";
 }
 
@@ -127,14 +166,6 @@ void Command6_Click(Form& f) {
     f12 = params::WithMarker(pitch, "-");  // no pitch: the tool takes 0
   }
 
-  if (!failed.empty()) {
-    // The remember steps still run: the user's new sizes are kept although
-    // nothing was drawn. The check's message is the one left on show.
-    for (const params::RememberStep& step : kHoleOutput.remember) RememberEntry(f, step.combo, step.withKey);
-    f.MSG = failed;
-    return;
-  }
-
   r.push_back({"HoleParams.pitchX", f7});
   r.push_back({"HoleParams.pitchY", f8});
   r.push_back({"HoleParams.pattern", f9});
@@ -146,6 +177,20 @@ void Command6_Click(Form& f) {
   r.push_back({"HoleParams.outlineLayer", f.Com(55).text});
   r.push_back({"HoleParams.thinLayer", f.Com(56).text});
   r.push_back({"HoleParams.centerLayer", f.Com(57).text});
+
+  // An entry that the line cannot hold at all (a comma, say) is refused as
+  // such by the write, remembering nothing; any other entry that is no
+  // number is one of the tab's checks.
+  if (failed.empty() && params::RefusalMessage(f, r, "", kHoleOutput.remember).empty()) {
+    failed = NumberCheck(choice == "3", f7, f8, f9, diameter, f12, f);
+  }
+  if (!failed.empty()) {
+    // The remember steps still run: the user's new sizes are kept although
+    // nothing was drawn. The check's message is the one left on show.
+    for (const params::RememberStep& step : kHoleOutput.remember) RememberEntry(f, step.combo, step.withKey);
+    f.MSG = failed;
+    return;
+  }
   params::WriteRecord(f, kHoleOutput, r);
 }
 

@@ -5,7 +5,10 @@
 // The table lies in the host folder beside the parameter files and is read
 // anew on every click, whatever the tolerance kind, before anything is
 // written: without a readable table nothing is written and nothing is
-// remembered, and the status line names the file.
+// remembered, and the status line names the file. Nor is anything written
+// when the tool could not draw the file: a hole or shaft fit whose class
+// has no size range in the table, or a gap, offset or arrow that is no
+// number.
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -28,6 +31,9 @@ constexpr std::size_t kTableCapacity = 5000;
 const char* const kTableMissing = "公差表ファイルがありません：";
 const char* const kTableUnreadable = "公差表ファイルを読み込めません：";
 const char* const kTableFull = "公差表ファイルの行が多すぎます（5000行まで）：";
+const char* const kNoHoleClass = "穴公差が入力されていません";
+const char* const kNoShaftClass = "軸公差が入力されていません";
+const char* const kNoSizeRanges = "の寸法区分が公差表ファイルにありません：";
 
 const params::OutputSpec kToleranceOutput = {
     "mokrav6.jyd",
@@ -68,6 +74,13 @@ bool MatchingRows(Form& f, const std::string& fitClass, std::string& rows) {
   return true;
 }
 
+// The number of rows, each ended by CR LF.
+std::size_t CountLines(const std::string& rows) {
+  std::size_t count = 0;
+  for (std::size_t at = 0; (at = rows.find("\r\n", at)) != std::string::npos; at += 2) ++count;
+  return count;
+}
+
 }  // namespace
 
 void Command4_Click(Form& f) {
@@ -85,6 +98,32 @@ void Command4_Click(Form& f) {
 
   std::string rows;
   if (!MatchingRows(f, fitClass, rows)) return;
+  if (kind == "1" || kind == "2") {
+    // The tool finds the deviations of the measured size between two rows
+    // of the class, the first row only opening the range: a class with
+    // fewer rows gives a file it cannot draw.
+    if (fitClass.empty()) {
+      f.MSG = kind == "1" ? kNoHoleClass : kNoShaftClass;
+      return;
+    }
+    if (CountLines(rows) < 2) {
+      f.MSG = "「" + fitClass + "」" + kNoSizeRanges + params::HostFileText(f, kTableName);
+      return;
+    }
+  }
+  // The tool reads the gaps and offsets and the settings tab's arrow as
+  // numbers.
+  for (const int box : {47, 48, 49, 51}) {
+    if (!params::IsNumberField(params::WithMarker(f.Com(box).text, "0"))) {
+      f.MSG = params::NotANumberMessage(f.Com(box).text);
+      return;
+    }
+  }
+  const std::string arrow = params::SharedArrowRefusal(f);
+  if (!arrow.empty()) {
+    f.MSG = arrow;
+    return;
+  }
 
   const std::string quoted =
       f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, "--") : std::string("--");

@@ -105,6 +105,24 @@ TEST_F(BalloonTest, BalloonChecks) {
   EXPECT_EQ(f_.balloonLastStart, "");
 }
 
+// The tool sizes the circle from the diameter as a number.
+TEST_F(BalloonTest, BalloonDiameterMustBeANumber) {
+  for (const char* diameter : {"Φ10", "10mm", "１０", "-"}) {
+    SCOPED_TRACE(diameter);
+    f_.Com(16).text = diameter;
+    Balloon("3", true);
+    EXPECT_EQ(f_.MSG, "バルーン径が数値ではありません");
+    EXPECT_EQ(Written(), "<missing>");
+    EXPECT_EQ(f_.pendingHistory, "");
+    EXPECT_EQ(f_.balloonNumber, 0);
+    EXPECT_EQ(f_.Lbl("La51").caption, "");
+  }
+  // Other styles do not read the box as a number.
+  f_.Option("C51").selected = 0;
+  Command2_Click(f_);
+  EXPECT_EQ(f_.MSG, kDone);
+}
+
 TEST_F(BalloonTest, BalloonAsTyped) {
   f_.Com(16).text = "12.5";
   Balloon("A1", false);

@@ -163,6 +163,58 @@ TEST_F(HoleTest, AfterClearEveryKindWritesNoEmptyField) {
   EXPECT_EQ(f_.pendingHistory, "28 6.6\r\n");  // the checks still remember
 }
 
+// The tool reads the dimensions, the pitch and the diameter without its
+// thread prefix as numbers; the stepped hole has no thread, so a thread size
+// picked as its large diameter cannot be drawn. Such an entry is refused in
+// the style of the tab's other checks: nothing written, the sizes remembered.
+TEST_F(HoleTest, EntriesTheToolReadsAsNumbers) {
+  const std::string no = params::kNotANumber;
+  const struct {
+    int kind;
+    const char* pattern;
+    const char* horizontal;
+    const char* vertical;
+    const char* diameter;
+    const char* pitch;
+    std::string msg;
+    const char* line;  // the file written, "" when refused
+  } rows[] = {
+      {2, "４箇所", "8", "", "M10", "6", no + "「M10」", ""},
+      {2, "４箇所", "8", "", "m10", "6", no + "「m10」", ""},
+      {2, "４箇所", "8", "", "17.5", "M10", no + "「M10」", ""},
+      {2, "上下", "深さ8", "", "17.5", "11", no + "「深さ8」", ""},
+      {0, "４箇所", "30", "30", "M8x1.25", "4", no + "「M8x1.25」", ""},
+      {0, "４箇所", "30", "30", "Mm8", "4", no + "「Mm8」", ""},
+      {0, "４箇所", "30", "30", "M", "4", no + "「M」", ""},
+      {0, "４箇所", "30", "30", "-", "4", no + "「-」", ""},
+      {0, "４箇所", "30mm", "30", "10", "4", no + "「30mm」", ""},
+      {0, "４箇所", "30", "３０", "10", "4", no + "「３０」", ""},
+      {0, "４箇所", "30", "30", "10", "4.5.", no + "「4.5.」", ""},
+      {1, "４箇所", "15", "5x", "M8", "", no + "「5x」", ""},
+      {1, "４箇所", "15", "5", "M8×1", "", no + "「M8×1」", ""},
+      // What the tool does read as numbers is written: a forced dimension,
+      // both thread prefixes, a "-" where the tool takes it as 0.
+      {1, "上下", "abc", "", "mM8", "", kDone, "2 1 4 1 3 5 0.5 0 0 0 mM8 5 0 0 6 -- -- --"},
+      {0, "４箇所", "-", "", "m8", "-", kDone, "2 1 4 1 3 5 0.5 - 0 0 m8 5 - 0 1 -- -- --"},
+      {2, "４箇所", "", "", "1e1", "+5", kDone, "2 1 4 1 3 5 0.5 1e1 +5 0 1e1 5 +5 0 8 -- -- --"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.msg + row.line);
+    std::filesystem::remove(dir_ / "mokrav4.jyd");
+    Command7_Click(f_);
+    f_.Option("C41").selected = row.kind;
+    f_.Combo("Com23").Select(f_.Com(23).Find(row.pattern));
+    f_.Com(25).text = row.horizontal;
+    f_.Com(26).text = row.vertical;
+    f_.Com(27).text = row.diameter;
+    f_.Com(28).text = row.pitch;
+    Command6_Click(f_);
+    EXPECT_EQ(f_.MSG, row.msg);
+    EXPECT_EQ(Bytes("mokrav4.jyd"), *row.line ? Line(row.line) : std::string("<missing>"));
+    EXPECT_GE(f_.Com(27).Find(row.diameter), 0);  // the checks still remember
+  }
+}
+
 TEST_F(HoleTest, RemembersTheFourSizeBoxesInOrder) {
   f_.Com(28).text = "7.5";
   f_.Com(27).text = "M24";

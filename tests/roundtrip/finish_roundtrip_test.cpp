@@ -35,13 +35,6 @@ std::vector<HostFile> Surfaces() {
 // triangles, 6 to 8 the V symbol (open, closed, with a circle).
 void Kind(Form& f, int code) { f.Option("C23").selected = code - 1; }
 
-// A box set to one of its own list items, as a user picks it.
-void Pick(Form& f, int box, const std::string& item) {
-  ComboBox& combo = f.Com(box);
-  ASSERT_GE(combo.Find(item), 0) << "Com" << box << " lists no " << item;
-  combo.Select(combo.Find(item));
-}
-
 // The four text boxes at once: process, extra symbol, lower and upper value.
 void Texts(Form& f, const char* process, const char* extra, const char* lower,
            const char* upper) {
@@ -192,13 +185,7 @@ TEST_F(FinishRoundTrip, RefusalsWriteNothing) {
   ExpectDrawn(kFinish, Surfaces()[0]);
   const std::string commaRefused = params::kCommaRefused;
   const std::string unencodable = params::kUnencodableRefused;
-  const struct {
-    const char* name;
-    int kind;
-    int box;
-    const char* text;
-    std::string message;
-  } rows[] = {
+  const std::vector<Refusal> rows = {
       {"comma in the extra symbol", 6, 31, "Ra,Rz", commaRefused + "「Ra,Rz」"},
       {"comma in the process code", 7, 30, "G,E:研削", commaRefused + "「G,E」"},
       {"a character outside the code page", 6, 32, "3.2€", unencodable + "「€」"},
@@ -208,14 +195,7 @@ TEST_F(FinishRoundTrip, RefusalsWriteNothing) {
       {"a remembered text outside the code page", 2, 31, "Ra\u2460\u2461\U0001F600",
        unencodable + "「\U0001F600」"},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    Restart(false);
-    Kind(f_, row.kind);
-    f_.Com(row.box).text = row.text;
-    ExpectRefused(kFinish, row.message);
-    EXPECT_EQ(f_.pendingHistory, "");
-  }
+  ExpectEachRefused(kFinish, rows, [](Form& f, int kind) { Kind(f, kind); });
 
   // A host folder that does not exist: nothing is written anywhere.
   Restart(false);

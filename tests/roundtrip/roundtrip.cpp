@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <utility>
 
 #include "platform/cp932.h"
 #include "settings/procedures.h"
@@ -103,8 +104,23 @@ std::string HostFile::Text() const {
   return text;
 }
 
+HostFile Host(const std::string& group, std::vector<std::string> points,
+              std::vector<std::string> more) {
+  HostFile host;
+  host.group = group;
+  host.points = std::move(points);
+  host.more = std::move(more);
+  return host;
+}
+
 bool ToolRun::Drew() const {
   return exitCode == 0 && errors.empty() && !outputBytes.empty() && outputBytes != hostBytes;
+}
+
+void Pick(Form& f, int box, const std::string& item) {
+  ComboBox& combo = f.Com(box);
+  ASSERT_GE(combo.Find(item), 0) << "Com" << box << " lists no " << item;
+  combo.Select(combo.Find(item));
 }
 
 bool ToolBuilt(const std::string& tool) { return ToolPaths().count(tool) > 0; }
@@ -211,6 +227,18 @@ void WindowRoundTrip::ExpectRefused(const TabTool& tab, const std::string& messa
   EXPECT_TRUE(Click(f_, tab.button)) << tab.button;
   EXPECT_EQ(f_.MSG, message);
   EXPECT_EQ(HostFolderFiles(), before) << "the refused press wrote into the host folder";
+}
+
+void WindowRoundTrip::ExpectEachRefused(const TabTool& tab, const std::vector<Refusal>& rows,
+                                        const std::function<void(Form&, int)>& setKind) {
+  for (const Refusal& row : rows) {
+    SCOPED_TRACE(row.name);
+    Restart(false);
+    setKind(f_, row.kind);
+    f_.Com(row.box).text = row.text;
+    ExpectRefused(tab, row.message);
+    EXPECT_EQ(f_.pendingHistory, "");
+  }
 }
 
 }  // namespace mokrav::roundtrip

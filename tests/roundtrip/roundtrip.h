@@ -44,6 +44,11 @@ struct HostFile {
   std::string Text() const;
 };
 
+// A host file of the current layer 3 in the layer group `group`, with the
+// picked points and further items given.
+HostFile Host(const std::string& group, std::vector<std::string> points,
+              std::vector<std::string> more = {});
+
 // What one run of a tool left behind.
 struct ToolRun {
   int exitCode = -1;        // -1 when the tool did not end by itself
@@ -67,6 +72,10 @@ ToolRun RunNamedTool(const std::string& tool, const std::string& words, const Ho
 
 // ---- The window side ----------------------------------------------------
 
+// A box set to one of its own list items, as a user picks it; a failure
+// when the box does not list it.
+void Pick(Form& f, int box, const std::string& item);
+
 // One tab's draw button and the host's run of its tool.
 struct TabTool {
   const char* button;     // the draw button, "Co22"
@@ -83,6 +92,17 @@ struct Fill {
   std::function<void(Form&)> fill;
   std::vector<std::string> shown = {};
   std::vector<std::string> absent = {};
+};
+
+// One entry the window must refuse: in a fresh start, the tab set to its
+// kind (`kind`, as the test's setup reads it), then `text` typed into
+// Com<box>; the status line must then show `message`.
+struct Refusal {
+  const char* name;
+  int kind;
+  int box;
+  const char* text;
+  std::string message;
 };
 
 // A started window: an empty memory file in its start folder, the host
@@ -114,6 +134,12 @@ class WindowRoundTrip : public ::testing::Test {
   // Presses the tab's draw button, which must refuse with `message` and
   // leave the host folder exactly as it was.
   void ExpectRefused(const TabTool& tab, const std::string& message);
+
+  // For each refusal: a fresh start (Restart without the exit button),
+  // setKind with the row's kind, the text typed, then ExpectRefused; nothing
+  // may be queued for the memory file either.
+  void ExpectEachRefused(const TabTool& tab, const std::vector<Refusal>& rows,
+                         const std::function<void(Form&, int)>& setKind);
 
   // The host folder's files, name -> bytes.
   std::map<std::string, std::string> HostFolderFiles() const;
