@@ -333,7 +333,10 @@ TEST_F(SettingsWindowTest, SwitchingTabsChangesNoValue) {
 // Every draw button of the window writes its tab's parameter file into the
 // host folder typed on the settings tab.
 TEST_F(SettingsWindowTest, EveryDrawButtonWritesItsFile) {
-  std::ofstream(folder_ / U("公差.dat").utf8_string(), std::ios::binary) << "H7/0/+0.012/0\r\n";
+  // The tolerance tab draws with the hole fit it starts with (H6): the table
+  // gives it size ranges, each opened by the row before.
+  std::ofstream(folder_ / U("公差.dat").utf8_string(), std::ios::binary)
+      << "H6/0/+0.006/0\r\nH6/3/+0.006/0\r\nH6/6/+0.008/0\r\nH7/0/+0.012/0\r\n";
   Get<wxComboBox>("Com54")->ChangeValue(U(folder_.string() + "/"));
   const std::pair<const char*, const char*> buttons[] = {
       {"Co32", "mokrav1.jyd"},     {"Co22", "mokrav2.jyd"},     {"CO2", "mokrav3.jyd"},

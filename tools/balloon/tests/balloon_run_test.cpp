@@ -2,21 +2,14 @@
 // current folder, the command line "<exchange file> mokrav5.jyd". Every
 // expected drawing output below was worked out by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -44,85 +37,18 @@ std::string BalloonExchange(const std::string& group, const std::string& p1, con
   return Head(group) + "hp1-  " + p1 + "\r\nhp2-  " + p2 + "\r\n";
 }
 
-std::string Cp932(const std::string& utf8) { return platform::ToCp932(utf8); }
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out + "\r\n";
-}
-
 const std::string kArgs = "jwc_temp.txt mokrav5.jyd";
 
 const std::string E = "";  // an unset slot
 
+class BalloonRun : public ToolRunTest {
+ protected:
+  BalloonRun() : ToolRunTest({MOKRAVL_PATH, "MOKRAVL", "mokrav5.jyd", kArgs}) {}
+};
+
 // A parameter line as the settings window writes it, the host's file and
 // the twelve records worked out by hand.
-struct Case {
-  const char* name;
-  std::string exchange;
-  std::string params;
-  std::vector<std::string> output;
-};
-
-class BalloonRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravl_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  int Run(const std::string& args = kArgs) {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVL_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  // The rewritten exchange file for a host file (UTF-8 here) and the
-  // parameter file's whole content; both are written in code page 932.
-  std::string DrawFile(const std::string& exchange, const std::string& parameterFile) {
-    Write("jwc_temp.txt", Cp932(exchange));
-    Write("mokrav5.jyd", Cp932(parameterFile));
-    EXPECT_EQ(Run(), 0) << Read("err.txt");
-    EXPECT_EQ(Read("err.txt"), "");
-    return Read("jwc_temp.txt");
-  }
-  // The parameter line as the settings window writes it: the line and CR LF.
-  std::string Draw(const std::string& exchange, const std::string& params) {
-    return DrawFile(exchange, params + "\r\n");
-  }
-  // A run that must fail: non-zero exit, one line on stderr, the host's
-  // file byte for byte as it was.
-  void ExpectFailure(const std::string& exchange, const std::string& parameterFile,
-                     const std::string& args = kArgs) {
-    const std::string bytes = Cp932(exchange);
-    Write("jwc_temp.txt", bytes);
-    if (!parameterFile.empty()) Write("mokrav5.jyd", Cp932(parameterFile));
-    EXPECT_NE(Run(args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVL: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), bytes);
-  }
-
-  void ExpectDrawn(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(c.name);
-      EXPECT_EQ(Draw(c.exchange, c.params), Cp932(Lines(c.output)));
-    }
-  }
-
-  fs::path dir_;
-};
+using Case = DrawCase;
 
 TEST_F(BalloonRun, Notes) {
   const std::vector<Case> cases = {
@@ -166,7 +92,7 @@ TEST_F(BalloonRun, Notes) {
        {"lg0", "ly3", "lt1", "lc4", "0 0 -10 10", "0 0 -1.49999994198735 2.59807624484694",
         "0 0 -2.59807616446225 1.50000008121771", E, "ly3", "cn3", E, E}},
   };
-  ExpectDrawn(cases);
+  ExpectDrawings(cases);
 }
 
 TEST_F(BalloonRun, HorizontalLeadersOpenTheirBarbsTowardPointTwo) {
@@ -185,7 +111,7 @@ TEST_F(BalloonRun, HorizontalLeadersOpenTheirBarbsTowardPointTwo) {
        {"lg0", "ly3", "lt1", "lc4", "0 0 -15 0", "pt 0 0", E, "ci -20 0 5", "ly3", "cn3",
         "ch -20.75 -1.25  100000000000000000 0 \"5", E}},
   };
-  ExpectDrawn(cases);
+  ExpectDrawings(cases);
 }
 
 TEST_F(BalloonRun, Balloons) {
@@ -207,7 +133,7 @@ TEST_F(BalloonRun, Balloons) {
        {"lga", "ly3", "lt1", "lc4", "10 10 -18.2 47.6", "pt 10 10", E, "ci -20 50 3", "ly3", "cn3",
         "ch -20.875 49.375  100000000000000000 0 \"10", E}},
   };
-  ExpectDrawn(cases);
+  ExpectDrawings(cases);
 }
 
 TEST_F(BalloonRun, HostItemsInTheirOtherForms) {
@@ -236,8 +162,7 @@ TEST_F(BalloonRun, HostItemsInTheirOtherForms) {
             Cp932(Lines(right)));
 
   // A table of exactly 100 items is read whole.
-  std::string full = NoteExchange("0", "0 0", "20 0", "25 0");
-  for (int i = 0; i < 89; ++i) full += "hq\r\n";
+  const std::string full = FilledTo(NoteExchange("0", "0 0", "20 0", "25 0"), 100);
   EXPECT_EQ(Draw(full, note), Cp932(Lines(right)));
 }
 
@@ -264,21 +189,11 @@ TEST_F(BalloonRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string balloon = BalloonExchange("0", "0 0", "30 40");
   const std::string noteLine = "3 4 2 AB CD 0 -- -- 3 15\r\n";
   const std::string balloonLine = "3 4 3 12 10 0 -- -- 3 15\r\n";
-  auto with = [](std::string s, const std::string& from, const std::string& to) {
-    s.replace(s.find(from), from.size(), to);
-    return s;
-  };
-  std::string tooMany = note;
-  for (int i = 0; i < 90; ++i) tooMany += "hq\r\n";  // 101 items
-  struct Failure {
-    const char* name;
-    std::string exchange;
-    std::string params;
-    std::string args = kArgs;
-  };
-  const std::vector<Failure> failures = {
+  const auto with = Replaced;
+  const std::string tooMany = FilledTo(note, 101);
+  const std::vector<FailureCase> failures = {
       {"no parameter file word", note, noteLine, "jwc_temp.txt"},
-      {"no parameter file", note, "", "jwc_temp.txt mokrav9.jyd"},
+      {"no parameter file", note, std::nullopt, "jwc_temp.txt mokrav9.jyd"},
       {"no exchange file", note, noteLine, "nofile.txt mokrav5.jyd"},
       {"more than 100 items", tooMany, noteLine},
       {"a parameter line of nine fields", note, "3 4 2 AB CD 0 -- -- 3\r\n"},
@@ -310,11 +225,7 @@ TEST_F(BalloonRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"balloon without a diameter", balloon, "3 4 3 12 - 0 -- -- 3 15\r\n"},
       {"a scale that overflows the drawing", with(note, "hs 1 1", "hs 1e308 1"), noteLine},
   };
-  for (const Failure& f : failures) {
-    SCOPED_TRACE(f.name);
-    fs::remove(dir_ / "mokrav5.jyd");
-    ExpectFailure(f.exchange, f.params, f.args);
-  }
+  ExpectFailures(failures);
 }
 
 }  // namespace

@@ -2,22 +2,13 @@
 // current folder, the command line "<exchange file> <n> <n> mokrav2.jyd".
 // Every expected drawing output below was worked out by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -37,74 +28,17 @@ std::string Exchange(const std::string& group, const std::string& p1, const std:
          "\r\nhp3   " + p3 + "\r\n";
 }
 
-std::string Cp932(const std::string& utf8) { return platform::ToCp932(utf8); }
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out + "\r\n";
-}
-
-class FinishRun : public ::testing::Test {
+class FinishRun : public ToolRunTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravf_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  // Runs the tool in the folder; returns its exit code.
-  int Run(const std::string& args = "jwc_temp.txt 1 2 mokrav2.jyd") {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVF_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  // The rewritten exchange file for a host file and a parameter line.
-  std::string Draw(const std::string& exchange, const std::string& params) {
-    Write("jwc_temp.txt", exchange);
-    Write("mokrav2.jyd", params + "\r\n");
-    EXPECT_EQ(Run(), 0) << Read("err.txt");
-    EXPECT_EQ(Read("err.txt"), "");
-    return Read("jwc_temp.txt");
-  }
-  // A run that must fail: non-zero exit, one line on stderr, the host's
-  // file as it was.
-  void ExpectFailure(const std::string& exchange, const std::string& params,
-                     const std::string& args = "jwc_temp.txt 1 2 mokrav2.jyd") {
-    Write("jwc_temp.txt", exchange);
-    Write("mokrav2.jyd", params);
-    EXPECT_NE(Run(args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVF: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), exchange);
-  }
-
-  fs::path dir_;
+  FinishRun() : ToolRunTest({MOKRAVF_PATH, "MOKRAVF", "mokrav2.jyd", "jwc_temp.txt 1 2 mokrav2.jyd"}) {}
 };
 
 const std::string E = "";  // an unset slot
 
-struct Case {
-  const char* name;
-  std::string exchange;
-  std::string params;
-  std::vector<std::string> output;
-};
-
 TEST_F(FinishRun, EveryKindOnEverySide) {
   const std::string vert1 = "10 0", vert2 = "10 50", right = "16 20", left = "4 20";
   const std::string hor1 = "0 0", hor2 = "30 0", above = "12 5", below = "12 -5";
-  const std::vector<Case> cases = {
+  const std::vector<DrawCase> cases = {
       {"wave right of a vertical line, scale 2, text layer 5",
        Exchange("2", vert1, vert2, right), "3 4 1 0 0 - - - - -- 5",
        {"lg2", "ly3", "lt1", "lc4", "ci 13 17.4  3  119.9663 270", "ci 10 22.6  3  299.9663 90", E,
@@ -171,12 +105,9 @@ TEST_F(FinishRun, EveryKindOnEverySide) {
        Exchange("a", vert1, vert2, right), "3 4 0 1 0 - - - - -- --",
        {"lga", "ly3", "lt1", "lc4", E, E, E, E, E, E, E, E, E, "ly3", "cn3", E, E, E, E, E}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    // The parameter file and the exchange file are code page 932; so is the
-    // output, compared byte for byte.
-    EXPECT_EQ(Draw(Cp932(c.exchange), Cp932(c.params)), Cp932(Lines(c.output)));
-  }
+  // The parameter file and the exchange file are code page 932; so is the
+  // output, compared byte for byte.
+  ExpectDrawings(cases);
 }
 
 TEST_F(FinishRun, FullWidthTextsReachTheFileAsCodePage932Bytes) {
@@ -245,20 +176,9 @@ TEST_F(FinishRun, OnePointPickedTwiceCountsAsAVerticalLine) {
 TEST_F(FinishRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string good = Exchange("0", "10 0", "10 50", "16 20");
   const std::string params = "3 4 6 0 0 GE - 3.2 6.4 -- --\r\n";
-  auto with = [&](const std::string& from, const std::string& to) {
-    std::string s = good;
-    s.replace(s.find(from), from.size(), to);
-    return s;
-  };
-  struct Failure {
-    const char* name;
-    std::string exchange;
-    std::string params;
-    std::string args;
-  };
-  std::string tooMany = good;
-  for (int i = 0; i < 91; ++i) tooMany += "hq\r\n";
-  const std::vector<Failure> failures = {
+  auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
+  const std::string tooMany = FilledTo(good, 101);
+  const std::vector<FailureCase> failures = {
       {"a missing command-line word", good, params, "jwc_temp.txt 1 2"},
       {"word 1 not a number", good, params, "jwc_temp.txt x 2 mokrav2.jyd"},
       {"word 2 not a number", good, params, "jwc_temp.txt 1 - mokrav2.jyd"},
@@ -282,15 +202,7 @@ TEST_F(FinishRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"more than 100 items", tooMany, params, ""},
       {"a scale that overflows the drawing", with("hs 1 1", "hs 1e308 1"), params, ""},
   };
-  for (const Failure& f : failures) {
-    SCOPED_TRACE(f.name);
-    fs::remove(dir_ / "mokrav2.jyd");
-    if (f.args.empty()) {
-      ExpectFailure(f.exchange, f.params);
-    } else {
-      ExpectFailure(f.exchange, f.params, f.args);
-    }
-  }
+  ExpectFailures(failures);
 }
 
 }  // namespace

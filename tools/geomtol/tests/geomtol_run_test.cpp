@@ -2,21 +2,16 @@
 // current folder, the command line "<exchange file> <direction> 0 0 mokrav3.jyd".
 // Every expected drawing output below was worked out by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -40,11 +35,8 @@ std::string Host(const std::string& group, const std::vector<std::string>& point
 // The parameter line of the window's defaults, limits 0.02 and -0.01.
 const char* const kLimits = "4 2 2 4 1 2 A - 0.02 -0.01 0 -- -- 3 15";
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out + "\r\n";
-}
+// The host's command line with the direction word.
+std::string Args(const std::string& direction) { return "jwc_temp.txt " + direction + " 0 0 mokrav3.jyd"; }
 
 // n unset slots.
 std::vector<std::string> Empty(std::size_t n) { return std::vector<std::string>(n); }
@@ -64,60 +56,16 @@ struct Case {
   std::vector<std::string> output;
 };
 
-class GeomTolRun : public ::testing::Test {
+class GeomTolRun : public ToolRunTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravg_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  GeomTolRun() : ToolRunTest({MOKRAVG_PATH, "MOKRAVG", "mokrav3.jyd", Args("0")}) {}
 
-  void Write(const std::string& name, const std::string& utf8) {
-    std::ofstream(dir_ / name, std::ios::binary) << platform::ToCp932(utf8);
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  int Run(const std::string& args) {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVG_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  static std::string Args(const std::string& direction) {
-    return "jwc_temp.txt " + direction + " 0 0 mokrav3.jyd";
-  }
-  // The rewritten exchange file, as code page 932 bytes, for a host file,
-  // the parameter line as the window writes it and the direction word.
-  std::string Draw(const std::string& exchange, const std::string& params, const std::string& direction) {
-    Write("jwc_temp.txt", exchange);
-    Write("mokrav3.jyd", params + "\r\n");
-    EXPECT_EQ(Run(Args(direction)), 0) << Read("err.txt");
-    EXPECT_EQ(Read("err.txt"), "");
-    return Read("jwc_temp.txt");
-  }
-  // Non-zero exit, one line on stderr, the host's file byte for byte as it was.
-  void ExpectFailure(const std::string& exchange, const std::string& params, const std::string& args) {
-    fs::remove(dir_ / "mokrav3.jyd");
-    Write("jwc_temp.txt", exchange);
-    if (!params.empty()) Write("mokrav3.jyd", params);
-    const std::string before = Read("jwc_temp.txt");
-    EXPECT_NE(Run(args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVG: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), before);
-  }
   void ExpectCases(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
       SCOPED_TRACE(c.name);
-      EXPECT_EQ(Draw(c.exchange, c.params, c.direction), platform::ToCp932(Lines(c.output)));
+      ExpectDraws(c.exchange, c.params, c.output, Args(c.direction));
     }
   }
-
-  fs::path dir_;
 };
 
 const std::string E = "";  // an unset slot
@@ -220,8 +168,8 @@ TEST_F(GeomTolRun, EveryCharacteristicSymbolInTheFramesLeftCell) {
                                  "-40 0 -37.1022225176653 -0.776457122366621", "ly3", "cn4",
                                  "ch 27.125 -2.5 100000000000000 0  \"A", "cn2",
                                  "ch 9 -1 100000000000000 0  \"0.01", "cn2", E, E}});
-    EXPECT_EQ(Draw(exchange, "4 2 2 4 " + value + " 1 A 0.01 - - 0 -- -- 3 15", "0"),
-              platform::ToCp932(Lines(expected)));
+    EXPECT_EQ(Draw(exchange, "4 2 2 4 " + value + " 1 A 0.01 - - 0 -- -- 3 15", Args("0")),
+              Cp932(Lines(expected)));
   }
 }
 
@@ -280,7 +228,7 @@ TEST_F(GeomTolRun, FullWidthTextsReachTheFileAsCodePage932Bytes) {
   // The full-width letter and value of the value frame above, and the empty
   // marker "-" of a drawn text as the full-width dash, spelled out as bytes.
   const std::string out =
-      Draw(Host("0", {"hp1-  100 50", "hp2-  60 80"}), "4 2 2 4 7 1 - 0.05 - - 1 -- -- 3 15", "0");
+      Draw(Host("0", {"hp1-  100 50", "hp2-  60 80"}), "4 2 2 4 7 1 - 0.05 - - 1 -- -- 3 15", Args("0"));
   EXPECT_NE(out.find("\r\ncn4\r\nch 54.25 47.5 100000000000000 0  \"\x81\x7c\r\ncn2\r\n"
                      "ch 37 49 100000000000000 0  \"\x82\x4f\x81\x44\x82\x4f\x82\x54\r\n"),
             std::string::npos)
@@ -302,7 +250,7 @@ TEST_F(GeomTolRun, HostItemsInTheirOtherForms) {
   const std::string exchange = "lg0\r\nly9\r\n" + std::string(kSizes) + kScales +
                                "\"hp1-  0 0\"\r\nhp1   10 20\r\nhp2   1 1\r\nhp3-  1 1\r\nhp5-  7\r\n"
                                "hp2-  50 30\r\nhq 5\r\nlg2\r\nly3\r\n";
-  EXPECT_EQ(Draw(exchange, kLimits, "0"), platform::ToCp932(Lines(right)));
+  EXPECT_EQ(Draw(exchange, kLimits, Args("0")), Cp932(Lines(right)));
   // A point item without the host's blanks matters only when its point is
   // read: unused third, fourth and fifth points never stop the run, and a
   // later well-formed item of a point replaces a malformed one.
@@ -312,34 +260,24 @@ TEST_F(GeomTolRun, HostItemsInTheirOtherForms) {
            {"hp1- 10 20", "hp1-  10 20", "hp2-  50 30 "},
        }) {
     SCOPED_TRACE(points.front());
-    EXPECT_EQ(Draw(Host("2", points), kLimits, "0"), platform::ToCp932(Lines(right)));
+    EXPECT_EQ(Draw(Host("2", points), kLimits, Args("0")), Cp932(Lines(right)));
   }
   // Of the last point of a three-segment leader only x is read.
   const std::string exchange3 = Host("a", {"hp1-  10 20", "hp2-  30 99", "hp3-  77 60", "hp4-  90"});
-  const std::string out = Draw(exchange3, kLimits, "0");
+  const std::string out = Draw(exchange3, kLimits, Args("0"));
   EXPECT_NE(out.find("\r\n30 60 90 60\r\n90 62 90 58\r\n"), std::string::npos) << out;
 }
 
 TEST_F(GeomTolRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string good = Host("0", {"hp1-  10 20", "hp2-  50 30"});
   const std::string params = std::string(kLimits) + "\r\n";
-  auto with = [](std::string s, const std::string& from, const std::string& to) {
-    s.replace(s.find(from), from.size(), to);
-    return s;
-  };
+  const auto with = Replaced;
   auto line = [](const std::string& fields) { return fields + "\r\n"; };
-  std::string tooMany = good;
-  for (int i = 0; i < 92; ++i) tooMany += "hq\r\n";
+  const std::string tooMany = FilledTo(good, 101);
   const std::string direct = Host("0", {"hp1   10 0", "hp2-  10 50", "hp3-  30 99"});
-  struct Failure {
-    const char* name;
-    std::string exchange;
-    std::string params;
-    std::string args;
-  };
-  const std::vector<Failure> failures = {
+  const std::vector<FailureCase> failures = {
       {"four command-line words", good, params, "jwc_temp.txt 0 0 0"},
-      {"no parameter file", good, "", Args("0")},
+      {"no parameter file", good, std::nullopt, Args("0")},
       {"no exchange file", good, params, "nofile.txt 0 0 0 mokrav3.jyd"},
       {"more than 100 items", tooMany, params, Args("0")},
       {"a parameter line of 14 fields", good, line("4 2 2 4 1 2 A - 0.02 -0.01 0 -- -- 3"), Args("0")},
@@ -374,8 +312,5 @@ TEST_F(GeomTolRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"a datum indicator from a one-segment leader", Host("0", {"hp1-  10 20", "hp3-  9 9", "hp2-  50 30"}),
        params, Args("X")},
   };
-  for (const Failure& f : failures) {
-    SCOPED_TRACE(f.name);
-    ExpectFailure(f.exchange, f.params, f.args);
-  }
+  ExpectFailures(failures);
 }

@@ -2,21 +2,14 @@
 // current folder, the command line "<exchange file> mokrav4.jyd". Every
 // expected drawing output below was worked out by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -30,12 +23,6 @@ std::string Exchange(const std::string& group, const std::string& items) {
 }
 std::string Picks(const std::string& p1, const std::string& p2 = "") {
   return "hp1   " + p1 + "\r\n" + (p2.empty() ? "" : "hp2   " + p2 + "\r\n");
-}
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out + "\r\n";
 }
 
 using Records = std::vector<std::string>;
@@ -61,48 +48,9 @@ struct Case {
   std::string output;
 };
 
-class HoleRun : public ::testing::Test {
+class HoleRun : public ToolRunTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravr_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  int Run(const std::string& args = "jwc_temp.txt mokrav4.jyd") {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVR_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  // The rewritten exchange file for a host file and a parameter line.
-  std::string Draw(const std::string& exchange, const std::string& params) {
-    Write("jwc_temp.txt", exchange);
-    Write("mokrav4.jyd", platform::ToCp932(params + "\r\n"));
-    EXPECT_EQ(Run(), 0) << Read("err.txt");
-    EXPECT_EQ(Read("err.txt"), "");
-    return Read("jwc_temp.txt");
-  }
-  // A run that must fail: non-zero exit, one line on stderr, the host's
-  // file as it was.
-  void ExpectFailure(const std::string& exchange, const std::string& params,
-                     const std::string& args = "jwc_temp.txt mokrav4.jyd") {
-    Write("jwc_temp.txt", exchange);
-    Write("mokrav4.jyd", params);
-    EXPECT_NE(Run(args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVR: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), exchange);
-  }
+  HoleRun() : ToolRunTest({MOKRAVR_PATH, "MOKRAVR", "mokrav4.jyd", "jwc_temp.txt mokrav4.jyd"}) {}
 
   void ExpectAll(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
@@ -110,8 +58,6 @@ class HoleRun : public ::testing::Test {
       EXPECT_EQ(Draw(c.exchange, c.params), c.output);
     }
   }
-
-  fs::path dir_;
 };
 
 TEST_F(HoleRun, PlanViews) {
@@ -321,8 +267,7 @@ TEST_F(HoleRun, HostItemsInTheirOtherForms) {
                  "2 1 4 1 3 5 0.5 0 0 0 10 1 4 0 1 -- -- --"),
             Drawing("0", {"ci 100 50  5 0 0"}, {"100 55.5 100 44.5", "94.5 50 105.5 50"}, {}));
   // A hundred items still fit.
-  std::string full = Exchange("0", Picks("100 50"));
-  for (int i = 0; i < 95; ++i) full += "hq\r\n";
+  const std::string full = FilledTo(Exchange("0", Picks("100 50")), 100);
   EXPECT_EQ(Draw(full, "2 1 4 1 3 5 0.5 0 0 0 10 1 4 0 1 -- -- --"),
             Drawing("0", {"ci 100 50  5 0 0"}, {"100 55.5 100 44.5", "94.5 50 105.5 50"}, {}));
   // A circle item counts by its radius alone, in a plan view as well.
@@ -348,20 +293,9 @@ TEST_F(HoleRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string cross = "2 1 4 1 3 5 0.5 30 30 0 10 5 4 0 3 -- -- --\r\n";
   const std::string good = Exchange("0", Picks("0 0", "0 -50"));
   const std::string onePoint = Exchange("0", Picks("0 0"));
-  auto with = [&](const std::string& from, const std::string& to) {
-    std::string s = good;
-    s.replace(s.find(from), from.size(), to);
-    return s;
-  };
-  std::string tooMany = good;
-  for (int i = 0; i < 95; ++i) tooMany += "hq\r\n";
-  struct Failure {
-    const char* name;
-    std::string exchange;
-    std::string params;
-    std::string args;
-  };
-  const std::vector<Failure> failures = {
+  auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
+  const std::string tooMany = FilledTo(good, 101);
+  const std::vector<FailureCase> failures = {
       {"one command-line word", good, plan, "jwc_temp.txt"},
       {"no parameter file", good, plan, "jwc_temp.txt mokrav9.jyd"},
       {"no exchange file", good, plan, "nofile.txt mokrav4.jyd"},
@@ -402,15 +336,7 @@ TEST_F(HoleRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"a section beyond the largest number", Exchange("0", Picks("0 1e308", "0 -1e308")),
        "2 1 4 1 3 5 0.5 0 0 0 10 5 0 0 6 -- -- --\r\n", ""},
   };
-  for (const Failure& f : failures) {
-    SCOPED_TRACE(f.name);
-    fs::remove(dir_ / "mokrav4.jyd");
-    if (f.args.empty()) {
-      ExpectFailure(f.exchange, f.params);
-    } else {
-      ExpectFailure(f.exchange, f.params, f.args);
-    }
-  }
+  ExpectFailures(failures);
 }
 
 }  // namespace

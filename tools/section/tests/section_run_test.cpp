@@ -3,21 +3,13 @@
 // parameter line exactly as the settings window writes it. Every expected
 // drawing output below was worked out by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -29,12 +21,6 @@ const std::vector<std::string> kSizes = {"hcw 1 2 2.5 3 3.3 5 6 7 8 10", "hcd 0.
                                          "hch 1 2 3.5 4 3.1 6 7 8 9 10"};
 const std::string kScales = "hs 1 2 0.5 1.3 1 1 1 1 1 1 4 1 1 1 1 1";
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out;
-}
-
 // An exchange file as the host writes it: current layer 3, the group, the
 // text sizes and scales, then the picked points.
 std::string Exchange(const std::string& group, const std::vector<std::string>& points) {
@@ -42,7 +28,7 @@ std::string Exchange(const std::string& group, const std::vector<std::string>& p
   items.insert(items.end(), kSizes.begin(), kSizes.end());
   items.push_back(kScales);
   items.insert(items.end(), points.begin(), points.end());
-  return Lines(items);
+  return Items(items);
 }
 
 // The window's default parameter line.
@@ -52,59 +38,20 @@ const std::string kDefaults = "4 -- 3 5 -- 2 1 -- A B C D 0 3 15 断面 1";
 // the label point (50, -20).
 const std::vector<std::string> kStraight = {"hp1-  0 0", "hp2-  100 0", "hp3   10 5", "hp4   90 5", "hp5   50 -20"};
 
-class SectionRun : public ::testing::Test {
+// The host's command line for a section kind.
+std::string Args(const std::string& kind) { return "jwc_temp.txt mokrav7.jyd " + kind; }
+
+class SectionRun : public ToolRunTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravp_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  int Run(const std::string& args) {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVP_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  // The rewritten exchange file (UTF-8) for a host file, a parameter file
-  // and the section kind.
-  std::string Draw(const std::string& exchange, const std::string& params, const std::string& kind) {
-    Write("jwc_temp.txt", platform::ToCp932(exchange));
-    Write("mokrav7.jyd", platform::ToCp932(params));
-    EXPECT_EQ(Run("jwc_temp.txt mokrav7.jyd " + kind), 0) << Read("err.txt");
-    EXPECT_EQ(Read("err.txt"), "");
-    return platform::FromCp932(Read("jwc_temp.txt"));
-  }
-  // A run that must fail: non-zero exit, one line on stderr, the host's
-  // file byte for byte as it was.
-  void ExpectFailure(const std::string& exchange, const std::string& params, const std::string& args) {
-    const std::string bytes = platform::ToCp932(exchange);
-    Write("jwc_temp.txt", bytes);
-    Write("mokrav7.jyd", platform::ToCp932(params));
-    EXPECT_NE(Run(args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVP: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), bytes);
-  }
-
-  fs::path dir_;
+  SectionRun() : ToolRunTest({MOKRAVP_PATH, "MOKRAVP", "mokrav7.jyd", Args("1")}) {}
 };
 
 const std::string E = "";  // an unset slot
 
-// The 27 records and the final empty line.
+// The 27 records and the final empty line, as the file's bytes.
 std::string Output(const std::vector<std::string>& records) {
   EXPECT_EQ(records.size(), 27u);
-  return Lines(records) + "\r\n";
+  return Cp932(Lines(records));
 }
 
 struct Case {
@@ -267,13 +214,13 @@ TEST_F(SectionRun, EveryKindShapeAndLabelWidth) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(Draw(c.exchange, c.params + "\r\n", c.kind), Output(c.output));
+    EXPECT_EQ(DrawFile(c.exchange, c.params + "\r\n", Args(c.kind)), Output(c.output));
   }
 }
 
 TEST_F(SectionRun, FullWidthLabelReachesTheFileAsCodePage932) {
   Write("jwc_temp.txt", Exchange("0", kStraight));
-  Write("mokrav7.jyd", platform::ToCp932("4 -- 3 5 -- 2 1 -- A B C D 1 3 15 断面 1\r\n"));
+  Write("mokrav7.jyd", Cp932("4 -- 3 5 -- 2 1 -- A B C D 1 3 15 断面 1\r\n"));
   ASSERT_EQ(Run("jwc_temp.txt mokrav7.jyd 1"), 0) << Read("err.txt");
   // Ａ－Ｂ断面, five characters: 3 x 5 + 1 x 4 = 19 wide.
   const std::string file = Read("jwc_temp.txt");
@@ -291,7 +238,7 @@ TEST_F(SectionRun, HostItemsInTheirOtherForms) {
   // lines only the last counts.
   std::string exchange = Exchange("0", {"hp1-  0 0", "hp2-  100 5", "\"hp2   100 0\"", "hp3   10 5", "hp4   90 5",
                                         "hp5   50 -20", "hp6-  1 1", "ly7"});
-  EXPECT_EQ(Draw(exchange, "3 -- 9 9 -- 9 9 -- X Y Z W 1 9 9 - 2\r\n" + kDefaults + "\r\n", "1"),
+  EXPECT_EQ(DrawFile(exchange, "3 -- 9 9 -- 9 9 -- X Y Z W 1 9 9 - 2\r\n" + kDefaults + "\r\n", Args("1")),
             Output({"lg0", "ly7", "lt5", "lc3", "15 0 85 0", E, E, E, "ly7", "lt1", "lc2", "10 0 10 4.5",
                     "90 0 90 4.5", "10 0 9.22354287763338 2.89777748233472", "10 0 10.7764571223666 2.89777748233472",
                     "90 0 89.2235428776334 2.89777748233472", "90 0 90.7764571223666 2.89777748233472",
@@ -304,8 +251,8 @@ TEST_F(SectionRun, SizesTheHostLeftOutCountAsZero) {
   // No "hs", "hcw", "hcd" or "hch" item: scale 0 draws everything at its
   // anchor; a text type that is no number does no harm and is written as
   // it stands.
-  const std::string exchange = Lines({"hd", "ly3", "lg0"}) + Lines(kStraight);
-  EXPECT_EQ(Draw(exchange, "x -- 3 5 -- 2 1 -- A B C D 0 3 15 断面 1\r\n", "1"),
+  const std::string exchange = Items({"hd", "ly3", "lg0"}) + Items(kStraight);
+  EXPECT_EQ(DrawFile(exchange, "x -- 3 5 -- 2 1 -- A B C D 0 3 15 断面 1\r\n", Args("1")),
             Output({"lg0", "ly3", "lt5", "lc3", "10 0 90 0", E, E, E, "ly3", "lt1", "lc2", "10 0 10 0", "90 0 90 0",
                     "10 0 10 0", "10 0 10 0", "90 0 90 0", "90 0 90 0", "10 0 10 0", "90 0 90 0",
                     "50 -20 50 -20", "ly3", "cnx", "ch 50 -20  100000000000000000 0 \"A-B断面",
@@ -316,21 +263,10 @@ TEST_F(SectionRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string good = Exchange("0", kStraight);
   const std::string params = kDefaults + "\r\n";
   const std::string args = "jwc_temp.txt mokrav7.jyd 1";
-  auto with = [&](const std::string& from, const std::string& to) {
-    std::string s = good;
-    s.replace(s.find(from), from.size(), to);
-    return s;
-  };
+  auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
   auto field = [&](const std::string& line) { return line + "\r\n"; };
-  std::string tooMany = good;
-  for (int i = 0; i < 89; ++i) tooMany += "hq\r\n";
-  struct Failure {
-    const char* name;
-    std::string exchange;
-    std::string params;
-    std::string args;
-  };
-  const std::vector<Failure> failures = {
+  const std::string tooMany = FilledTo(good, 101);
+  const std::vector<FailureCase> failures = {
       {"no section kind", good, params, "jwc_temp.txt mokrav7.jyd"},
       {"a section kind that is not a number", good, params, "jwc_temp.txt mokrav7.jyd A"},
       {"no exchange file", good, params, "nofile.txt mokrav7.jyd 1"},
@@ -355,11 +291,7 @@ TEST_F(SectionRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"a scale that overflows the drawing", with("hs 1 2", "hs 1e308 2"), field(
            "4 -- 3 5 -- 2 1 -- A B C D 0 3e10 15 断面 1"), args},
   };
-  for (const Failure& f : failures) {
-    SCOPED_TRACE(f.name);
-    fs::remove(dir_ / "mokrav7.jyd");
-    ExpectFailure(f.exchange, f.params, f.args);
-  }
+  ExpectFailures(failures);
 }
 
 }  // namespace

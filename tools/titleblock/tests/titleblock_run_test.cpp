@@ -2,21 +2,14 @@
 // current folder, the command line "<exchange file> mokrav8.jyd". Every
 // expected drawing output below was worked out by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -39,12 +32,6 @@ std::string Exchange(const std::string& group, const std::string& p1, const std:
 // The unit cell: 40 wide, 10 high, scale 1; its middle is (20, 5).
 const std::string kCell = Exchange("0", "0 0", "40 10");
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out + "\r\n";
-}
-
 // What follows the y of the upper and the lower text, up to the text.
 const std::string U = "  100000000000000000 0 \"";
 const std::string L = "  1000000000000000 0 \"";
@@ -54,77 +41,17 @@ const std::string kNoLower = "ch    1000000000000000 0 \"";
 // The worked example: right-aligned "AB" (2.75 wide) alone in the unit cell.
 const std::vector<std::string> kWorked = {"lg0", "ly3", "cn3", "ch 36.75 3.5" + U + "AB", kNoLower};
 
-class TitleBlockRun : public ::testing::Test {
+class TitleBlockRun : public ToolRunTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravb_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  int Run(const std::string& args) {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVB_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  // The rewritten exchange file for a host file and the parameter file's
-  // text (both UTF-8 here, code page 932 on disk).
-  std::string Draw(const std::string& exchange, const std::string& paramFile) {
-    Write("jwc_temp.txt", platform::ToCp932(exchange));
-    Write("mokrav8.jyd", platform::ToCp932(paramFile));
-    EXPECT_EQ(Run("jwc_temp.txt mokrav8.jyd"), 0) << Read("err.txt");
-    EXPECT_EQ(Read("err.txt"), "");
-    return Read("jwc_temp.txt");
-  }
-  // A parameter line as the settings window writes it.
-  std::string Draw1(const std::string& exchange, const std::string& line) {
-    return Draw(exchange, line + "\r\n");
-  }
-  void ExpectDraws(const std::string& exchange, const std::string& line,
-                   const std::vector<std::string>& records) {
-    EXPECT_EQ(Draw1(exchange, line), platform::ToCp932(Lines(records)));
-  }
-  // A run that must fail: non-zero exit, one line on stderr, the host's file
-  // as it was (bytes as given).
-  void ExpectFailure(const std::string& exchange, const std::string& params, const std::string& args) {
-    Write("jwc_temp.txt", exchange);
-    if (!params.empty()) Write("mokrav8.jyd", params);
-    EXPECT_NE(Run(args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVB: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), exchange);
-  }
-
-  struct Case {
-    const char* name;
-    std::string exchange;
-    std::string line;
-    std::vector<std::string> output;
-  };
-  void RunCases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(c.name);
-      ExpectDraws(c.exchange, c.line, c.output);
-    }
-  }
-
-  fs::path dir_;
+  TitleBlockRun() : ToolRunTest({MOKRAVB_PATH, "MOKRAVB", "mokrav8.jyd", "jwc_temp.txt mokrav8.jyd"}) {}
 };
+
+using Case = DrawCase;
 
 TEST_F(TitleBlockRun, TheWorkedExample) {
   ExpectDraws(kCell, "2 3 -- AB - 3", kWorked);
   // The same file as bytes.
-  EXPECT_EQ(Draw1(kCell, "2 3 -- AB - 3"),
+  EXPECT_EQ(Draw(kCell, "2 3 -- AB - 3"),
             "lg0\r\nly3\r\ncn3\r\nch 36.75 3.5  100000000000000000 0 \"AB\r\n"
             "ch    1000000000000000 0 \"\r\n\r\n");
 }
@@ -153,7 +80,7 @@ TEST_F(TitleBlockRun, EachAlignmentWithOneAndTwoTexts) {
       {"alignment 1.9", kCell, "2 3 -- AB - 1.9", {"lg0", "ly3", "cn3", "ch 0.5 3.5" + U + "AB", kNoLower}},
       {"alignment 3.99", kCell, "2 3 -- AB - 3.99", kWorked},
   };
-  RunCases(cases);
+  ExpectDrawings(cases);
 }
 
 TEST_F(TitleBlockRun, EmptyTexts) {
@@ -176,7 +103,7 @@ TEST_F(TitleBlockRun, EmptyTexts) {
       {"an empty box of a one-text kind", kCell, "3 3 --  - 3",
        {"lg0", "ly3", "cn3", "ch 39.5 3.5" + U, "ch 39.5 3.5" + L}},
   };
-  RunCases(cases);
+  ExpectDrawings(cases);
 }
 
 TEST_F(TitleBlockRun, FullWidthAndHalfWidthTexts) {
@@ -193,9 +120,9 @@ TEST_F(TitleBlockRun, FullWidthAndHalfWidthTexts) {
       {"the quoted weight, left", kCell, "5 3 -- 7.85 - 1",
        {"lg0", "ly3", "cn3", "ch 0.5 3.5" + U + "7.85", kNoLower}},
   };
-  RunCases(cases);
+  ExpectDrawings(cases);
   // The texts reach the file as the code page's own bytes.
-  EXPECT_EQ(Draw1(kCell, "1 3 -- ｹｰｽ 品名 1"),
+  EXPECT_EQ(Draw(kCell, "1 3 -- ｹｰｽ 品名 1"),
             "lg0\r\nly3\r\ncn3\r\nch 0.5 5  100000000000000000 0 \"\xB9\xB0\xBD\r\n"
             "ch 0.5 2  1000000000000000 0 \"\x95\x69\x96\xBC\r\n\r\n");
 }
@@ -215,7 +142,7 @@ TEST_F(TitleBlockRun, GroupScalesAndOwnLayer) {
       {"group a, S = 0.5", Exchange("a", "0 0", "40 10"), "3 3 -- 1/10 - 2",
        {"lga", "ly3", "cn3", "ch 18.4375 4.25" + U + "1/10", kNoLower}},
   };
-  RunCases(cases);
+  ExpectDrawings(cases);
 }
 
 TEST_F(TitleBlockRun, CornersPickedEitherWay) {
@@ -262,39 +189,27 @@ TEST_F(TitleBlockRun, HostItemsInTheirOtherForms) {
       {"sizes and scale the host left out", "hp1-  0 0\r\nhp2-  40 10\r\n", "1 x -- 品名 AB 3",
        {"lg", "ly", "cnx", "ch 40 5" + U + "品名", "ch 40 5" + L + "AB"}},
   };
-  RunCases(cases);
+  ExpectDrawings(cases);
 }
 
 TEST_F(TitleBlockRun, ParameterFileAndItemCount) {
   // Only the last record of the file counts, line ends as they come.
-  EXPECT_EQ(Draw(kCell, "1 3 -- 品名 AB 1\r\n2 3 -- AB - 3\r\n\r\n"), platform::ToCp932(Lines(kWorked)));
-  EXPECT_EQ(Draw(kCell, "1 3 -- 品名 AB 1\n2 3 -- AB - 3"), platform::ToCp932(Lines(kWorked)));
+  EXPECT_EQ(DrawFile(kCell, "1 3 -- 品名 AB 1\r\n2 3 -- AB - 3\r\n\r\n"), Cp932(Lines(kWorked)));
+  EXPECT_EQ(DrawFile(kCell, "1 3 -- 品名 AB 1\n2 3 -- AB - 3"), Cp932(Lines(kWorked)));
   // The cell file holds 9 items; 100 are still read.
-  std::string full = kCell;
-  for (int i = 0; i < 91; ++i) full += "hq\r\n";
-  EXPECT_EQ(Draw1(full, "2 3 -- AB - 3"), platform::ToCp932(Lines(kWorked)));
+  const std::string full = FilledTo(kCell, 100);
+  EXPECT_EQ(Draw(full, "2 3 -- AB - 3"), Cp932(Lines(kWorked)));
 }
 
 TEST_F(TitleBlockRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string good = kCell;
   const std::string params = "2 3 -- AB - 3\r\n";
   const std::string args = "jwc_temp.txt mokrav8.jyd";
-  auto with = [&](const std::string& from, const std::string& to) {
-    std::string s = good;
-    s.replace(s.find(from), from.size(), to);
-    return s;
-  };
-  std::string tooMany = good;
-  for (int i = 0; i < 92; ++i) tooMany += "hq\r\n";
-  struct Failure {
-    const char* name;
-    std::string exchange;
-    std::string params;
-    std::string args;
-  };
-  const std::vector<Failure> failures = {
+  auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
+  const std::string tooMany = FilledTo(good, 101);
+  const std::vector<FailureCase> failures = {
       {"one command-line word", good, params, "jwc_temp.txt"},
-      {"no parameter file", good, "", "jwc_temp.txt mokrav9.jyd"},
+      {"no parameter file", good, std::nullopt, "jwc_temp.txt mokrav9.jyd"},
       {"no exchange file", good, params, "nofile.txt mokrav8.jyd"},
       {"101 exchange items", tooMany, params, args},
       {"five fields", good, "2 3 -- AB -\r\n", args},
@@ -303,7 +218,7 @@ TEST_F(TitleBlockRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"an alignment that is no number", good, "2 3 -- AB - x\r\n", args},
       {"no alignment chosen in the window", good, "2 3 -- AB - \r\n", args},
       {"a blank inside a text shifts the alignment", good, "2 3 -- A B - 3\r\n", args},
-      {"a blank inside text 2", good, platform::ToCp932("4 3 -- 設計 山田 太郎 3\r\n"), args},
+      {"a blank inside text 2", good, "4 3 -- 設計 山田 太郎 3\r\n", args},
       {"a text type that is no number", good, "2 x -- AB - 3\r\n", args},
       {"a text type beyond the host's list", good, "2 11 -- AB - 3\r\n", args},
       {"text type 0", good, "2 0 -- AB - 3\r\n", args},
@@ -318,13 +233,12 @@ TEST_F(TitleBlockRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"a coordinate that is no number", with("hp2-  40 10", "hp2-  40 y"), params, args},
       {"point 2 with three blanks after its \"-\"", with("hp2-  40 10", "hp2-   40 10"), params, args},
       {"a scale that overflows the drawing", with("hs 1 1", "hs 1e308 1"), params, args},
-      {"a byte the code page does not hold in a text", good, "2 3 -- A\xFF - 3\r\n", args},
   };
-  for (const Failure& f : failures) {
-    SCOPED_TRACE(f.name);
-    fs::remove(dir_ / "mokrav8.jyd");
-    ExpectFailure(f.exchange, f.params, f.args);
-  }
+  ExpectFailures(failures);
+  // No text can hold a byte the code page lacks: it goes into the file as
+  // it stands.
+  SCOPED_TRACE("a byte the code page does not hold in a text");
+  ExpectFailure(good, "2 3 -- A\xFF - 3\r\n", args);
 }
 
 }  // namespace

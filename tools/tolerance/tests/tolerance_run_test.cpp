@@ -4,21 +4,14 @@
 // record, the table rows of the fit class, an empty line. Every expected
 // drawing output below was worked out by hand.
 #include <gtest/gtest.h>
-#include <unistd.h>
-#include <sys/wait.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstddef>
 #include <string>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -54,12 +47,6 @@ const std::string kJS7 =
     "JS7/180/ /±0.020\r\nJS7/250/ /±0.023\r\nJS7/315/ /±0.026\r\nJS7/400/ /±0.0285\r\n"
     "JS7/500/ /±0.0315\r\n";
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out + "\r\n";
-}
-
 std::string Args(int kind, int axis = 0) {
   return "jwc_temp.txt 0 0 " + std::to_string(kind) + " mokrav6.jyd " + std::to_string(axis);
 }
@@ -72,48 +59,25 @@ struct Case {
   std::vector<std::string> output;
 };
 
-class ToleranceRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravt_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+// The parameter file as the window writes it: the record, the rows, an
+// empty line.
+std::string ParameterFile(const std::string& record, const std::string& rows) {
+  return record + "\r\n" + rows + "\r\n";
+}
 
-  void Write(const std::string& name, const std::string& utf8) {
-    std::ofstream(dir_ / name, std::ios::binary) << platform::ToCp932(utf8);
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  int Run(const std::string& args) {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVT_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  void Files(const std::string& exchange, const std::string& record, const std::string& rows) {
-    Write("jwc_temp.txt", exchange);
-    Write("mokrav6.jyd", record + "\r\n" + rows + "\r\n");
-  }
+class ToleranceRun : public ToolRunTest {
+ protected:
+  ToleranceRun() : ToolRunTest({MOKRAVT_PATH, "MOKRAVT", "mokrav6.jyd", Args(0)}) {}
 
   // Each case's run must succeed silently and rewrite the exchange file
   // exactly as expected, byte for byte in code page 932.
   void Check(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
       SCOPED_TRACE(c.name);
-      Files(c.exchange, c.record, c.rows);
-      EXPECT_EQ(Run(c.args), 0) << Read("err.txt");
-      EXPECT_EQ(Read("err.txt"), "");
-      EXPECT_EQ(Read("jwc_temp.txt"), platform::ToCp932(Lines(c.output)));
+      EXPECT_EQ(DrawFile(c.exchange, ParameterFile(c.record, c.rows), c.args), Cp932(Lines(c.output)));
     }
   }
-
-  fs::path dir_;
 };
-
 
 TEST_F(ToleranceRun, LinearDimensions) {
   const std::vector<Case> cases = {
@@ -295,9 +259,7 @@ TEST_F(ToleranceRun, DiameterDimensions) {
 TEST_F(ToleranceRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string good = Exchange("0", {"0 0", "20 0", "10 5", "5 5"});
   const std::string record = "3 2 0 0 1 2 1 1 N 2 3 H7 2 1 -- -- 3 30 0 0 -- -- --";
-  auto with = [](std::string s, const std::string& from, const std::string& to) {
-    return s.replace(s.find(from), from.size(), to);
-  };
+  const auto with = Replaced;
   struct Failure {
     std::string name, exchange, record, rows, args;
   };
@@ -340,21 +302,14 @@ TEST_F(ToleranceRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
     for (std::size_t k = 1; k < f.size(); ++k) joined += " " + f[k];
     failures.push_back({"field " + std::to_string(field) + " no number", good, joined, kH7, Args(0)});
   }
-  std::string full = good;
-  while (std::count(full.begin(), full.end(), '\n') <= 300) full += "hq\r\n";
-  failures.push_back({"301 exchange items", full, record, kH7, Args(0)});
+  failures.push_back({"301 exchange items", FilledTo(good, 301), record, kH7, Args(0)});
   std::string rows;
   for (int i = 0; i < 200; ++i) rows += "H7/" + std::to_string(i) + "/+0.1/0\r\n";
   failures.push_back({"the record and 200 rows", good, record, rows, Args(0)});
 
   for (const Failure& f : failures) {
     SCOPED_TRACE(f.name);
-    Files(f.exchange, f.record, f.rows);
-    EXPECT_NE(Run(f.args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVT: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), platform::ToCp932(f.exchange));
+    ExpectFailure(Cp932(f.exchange), Cp932(ParameterFile(f.record, f.rows)), f.args);
   }
 }
 

@@ -3,24 +3,16 @@
 // Every expected drawing output below was worked out by hand: the 37
 // records, given by their line numbers, every line not named is empty.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/cp932.h"
+#include "exchange/testing/tool_run_test.h"
 
-namespace fs = std::filesystem;
+using namespace exchange::test;
 
 namespace {
 
@@ -96,54 +88,15 @@ Lines Base(std::initializer_list<Lines::value_type> more) {
   return l;
 }
 
-class WeldRun : public ::testing::Test {
+const std::string kArgs = "jwc_temp.txt 0 0 0 0 0 mokrav1.jyd";
+
+class WeldRun : public ToolRunTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mokravw_test_" + std::to_string(::getpid()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  WeldRun() : ToolRunTest({MOKRAVW_PATH, "MOKRAVW", "mokrav1.jyd", kArgs}) {}
 
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  int Run(const std::string& args = kArgs) {
-    const std::string cmd = "cd '" + dir_.string() + "' && '" MOKRAVW_PATH "' " + args + " 2>err.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  // The rewritten exchange file for a host file and a parameter line, both
-  // given in UTF-8 and written in code page 932 as host and window write them.
-  std::string Draw(const std::string& exchange, const std::string& params) {
-    Write("jwc_temp.txt", platform::ToCp932(exchange));
-    Write("mokrav1.jyd", platform::ToCp932(params) + "\r\n");
-    EXPECT_EQ(Run(), 0) << Read("err.txt");
-    EXPECT_EQ(Read("err.txt"), "");
-    return Read("jwc_temp.txt");
-  }
   void ExpectDrawn(const std::string& exchange, const std::string& params, const Lines& lines) {
-    EXPECT_EQ(Draw(exchange, params), platform::ToCp932(Output(lines)));
+    EXPECT_EQ(Draw(exchange, params), Cp932(Output(lines)));
   }
-  // A run that must fail: non-zero exit, one line on stderr, the host's
-  // file as it was.
-  void ExpectFailure(const std::string& exchange, const std::string& params, const std::string& args = kArgs) {
-    Write("jwc_temp.txt", exchange);
-    Write("mokrav1.jyd", params);
-    EXPECT_NE(Run(args), 0);
-    const std::string err = Read("err.txt");
-    EXPECT_EQ(err.rfind("MOKRAVW: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(Read("jwc_temp.txt"), exchange);
-  }
-
-  static constexpr const char* kArgs = "jwc_temp.txt 0 0 0 0 0 mokrav1.jyd";
-  fs::path dir_;
 };
 
 TEST_F(WeldRun, TheWorkedExampleOfTheAxisStack) {
@@ -684,9 +637,7 @@ TEST_F(WeldRun, HostItemsInTheirOtherForms) {
 }
 
 TEST_F(WeldRun, OnlyTheLastParameterLineCountsAndAHundredItemsAreRead) {
-  std::string exchange = Straight();
-  const auto items = static_cast<int>(std::count(exchange.begin(), exchange.end(), '\n'));
-  for (int i = items; i < 100; ++i) exchange += "hq\r\n";
+  const std::string exchange = FilledTo(Straight(), 100);
   Write("jwc_temp.txt", exchange);
   Write("mokrav1.jyd", Params({{2, "5"}}) + "\r\n" + Params({{2, "3"}}) + "\r\n");
   ASSERT_EQ(Run(), 0) << Read("err.txt");
@@ -700,24 +651,13 @@ TEST_F(WeldRun, OnlyTheLastParameterLineCountsAndAHundredItemsAreRead) {
 TEST_F(WeldRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string good = Straight();
   const std::string params = Params() + "\r\n";
-  auto with = [&](const std::string& from, const std::string& to) {
-    std::string s = good;
-    s.replace(s.find(from), from.size(), to);
-    return s;
-  };
+  auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
   auto field = [](int n, const std::string& value) { return Params({{n, value}}) + "\r\n"; };
-  struct Failure {
-    const char* name;
-    std::string exchange;
-    std::string params;
-    std::string args;
-  };
-  std::string tooMany = good;
-  for (int i = 0; i < 90; ++i) tooMany += "hq\r\n";  // 101 items
+  const std::string tooMany = FilledTo(good, 101);
   std::string cutShort = Params();
   cutShort.erase(cutShort.rfind(' '));
   const std::string bent = Bent("0 0", "10 10", "30 10");
-  const std::vector<Failure> failures = {
+  const std::vector<FailureCase> failures = {
       {"six command-line words", good, params, "jwc_temp.txt 0 0 0 0 0"},
       {"word 3 not a number", good, params, "jwc_temp.txt 0 0 x 0 0 mokrav1.jyd"},
       {"no parameter file", good, "", "jwc_temp.txt 0 0 0 0 0 mokrav9.jyd"},
@@ -751,11 +691,7 @@ TEST_F(WeldRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
       {"a staggered shift beyond the drawing", with("hs 1 2", "hs 1e308 2"), field(15, "1"), ""},
       {"a scale that overflows the drawing", with("hs 1 2", "hs 1e308 2"), params, ""},
   };
-  for (const Failure& f : failures) {
-    SCOPED_TRACE(f.name);
-    fs::remove(dir_ / "mokrav1.jyd");
-    ExpectFailure(platform::ToCp932(f.exchange), f.params, f.args.empty() ? kArgs : f.args);
-  }
+  ExpectFailures(failures);
 }
 
 }  // namespace
