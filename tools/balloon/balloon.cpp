@@ -110,13 +110,11 @@ void DrawArrowhead(const Point& tip, const Point& towards, const BalloonParams& 
                    Slots& slots) {
   // The leader's direction is needed with the dot too: a leader whose two
   // ends coincide is no leader.
-  const double direction = exchange::LeaderAngle(tip, towards);
+  const exchange::ArrowBarbs barbs = exchange::LeaderBarbs(tip, towards, p.arrowAngle, p.arrowLength * S);
   if (p.arrowLength == 0) {
     slots[kBarb1] = exchange::PointRecord(tip.x, tip.y);
     return;
   }
-  const exchange::ArrowBarbs barbs = exchange::ArrowHead(tip, direction, p.arrowAngle,
-                                                         p.arrowLength * S, towards.y < tip.y);
   slots[kBarb1] = exchange::LineRecord(tip.x, tip.y, barbs.end1.x, barbs.end1.y);
   slots[kBarb2] = exchange::LineRecord(tip.x, tip.y, barbs.end2.x, barbs.end2.y);
 }
