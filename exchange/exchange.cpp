@@ -108,15 +108,30 @@ char HostValues::Mark(int point) const {
   return it == points.end() ? 0 : it->second.mark;
 }
 
-Point HostValues::At(int point) const {
-  std::string name = "point " + std::to_string(point);
+namespace {
+
+// The coordinate texts of a point split at its blank, or ToolError when the
+// point never came or its item is malformed.
+std::vector<std::string> CoordinateTexts(const std::map<int, PickedPoint>& points, int point) {
+  const std::string name = "point " + std::to_string(point);
   auto it = points.find(point);
   if (it == points.end() || !it->second.given) throw ToolError(name + " was not picked");
   if (!it->second.wellFormed)
     throw ToolError(name + " \"" + it->second.item + "\" does not have its coordinates where expected");
-  auto xy = Split(it->second.coords, " ");
-  if (xy.size() < 2) throw ToolError(name + " \"" + it->second.item + "\" lacks its y coordinate");
+  return Split(it->second.coords, " ");
+}
+
+}  // namespace
+
+Point HostValues::At(int point) const {
+  const std::string name = "point " + std::to_string(point);
+  auto xy = CoordinateTexts(points, point);
+  if (xy.size() < 2) throw ToolError(name + " \"" + points.at(point).item + "\" lacks its y coordinate");
   return {Number(xy[0], "the x of " + name), Number(xy[1], "the y of " + name)};
+}
+
+double HostValues::XAt(int point) const {
+  return Number(CoordinateTexts(points, point)[0], "the x of point " + std::to_string(point));
 }
 
 HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {

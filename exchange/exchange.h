@@ -2,6 +2,7 @@
 // item table, host key items, picked points and selected circles.
 #pragma once
 
+#include <array>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -36,6 +37,14 @@ bool HasKey(const std::string& item, const std::string& key);
 
 // A text field of a parameter line: the window writes an empty text as "-".
 inline std::string TextField(const std::string& field) { return field == "-" ? std::string() : field; }
+
+// Fields 0 to N - 1 of a parameter line; ToolError for the first one missing.
+template <std::size_t N>
+std::array<std::string, N> FirstFields(const std::vector<std::string>& fields) {
+  std::array<std::string, N> f;
+  for (std::size_t i = 0; i < N; ++i) f[i] = Field(fields, i);
+  return f;
+}
 
 // A number from a field or item part, or ToolError naming what it is.
 double Number(const std::string& text, const std::string& what);
@@ -109,6 +118,9 @@ struct HostValues {
   const TextSize& Text(const std::string& typeField) const;
   // The point's x and y; ToolError when it never came or is malformed.
   Point At(int point) const;
+  // The point's x alone, for a point whose y is never used: it need not
+  // be there. ToolError as for At otherwise.
+  double XAt(int point) const;
   bool Given(int point) const;
   char Mark(int point) const;
 };

@@ -48,7 +48,9 @@ class RegularFile {
     if (!S_ISREG(st.st_mode)) Fail("it is not a regular file (a pipe or a device)");
     size_ = static_cast<std::uintmax_t>(st.st_size);
   }
-  ~RegularFile() { ::close(fd_); }
+  ~RegularFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
   RegularFile(const RegularFile&) = delete;
   RegularFile& operator=(const RegularFile&) = delete;
 

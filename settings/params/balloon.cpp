@@ -116,13 +116,7 @@ void Command2_Click(Form& f) {
   const bool dot = f.Check("H52").ticked;
   // Without the dot the tool draws the arrow from the settings tab's length
   // and angle, which it reads as numbers; the dot writes "0" for both.
-  if (!dot) {
-    const std::string arrow = params::SharedArrowRefusal(f);
-    if (!arrow.empty()) {
-      f.MSG = arrow;
-      return;
-    }
-  }
+  if (!dot && params::RefusedSharedArrow(f)) return;
   Record r = {
       {"BalloonParams.textType", f.Com(9).text},
       {"BalloonParams.lineColor", f.Com(10).text},

@@ -118,11 +118,16 @@ bool HasLineBreak(const std::string& text) {
 
 }  // namespace
 
-std::string SharedArrowRefusal(Form& f) {
-  if (!IsNumberField(f.Com(59).text)) return kNoArrowLength;
-  if (!IsNumberField(f.Com(60).text)) return kNoArrowAngle;
-  return "";
+bool RefusedArrow(Form& f, int lengthBox, int angleBox, const char* noLength, const char* noAngle) {
+  const char* why = !IsNumberField(f.Com(lengthBox).text)  ? noLength
+                    : !IsNumberField(f.Com(angleBox).text) ? noAngle
+                                                           : nullptr;
+  if (why == nullptr) return false;
+  f.MSG = why;
+  return true;
 }
+
+bool RefusedSharedArrow(Form& f) { return RefusedArrow(f, 59, 60, kNoArrowLength, kNoArrowAngle); }
 
 std::string NotANumberMessage(const std::string& entry) { return kNotANumber + Quoted(entry); }
 

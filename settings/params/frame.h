@@ -68,11 +68,14 @@ std::string WithMarker(const std::string& text, const char* marker);
 // two and move every later field).
 bool IsNumberField(const std::string& text);
 
-// The settings tab's arrow length and angle (Com59, Com60), which the
-// welding, geometric-tolerance, leader-note and fit-tolerance tools read as
-// numbers: the message for the first of them that cannot stand as a number
-// field, "" when both can.
-std::string SharedArrowRefusal(Form& f);
+// An arrow's length and angle boxes, which the tools read as numbers: when
+// one of them cannot stand as a number field, MSG says which (the length
+// first) and the press is refused (true); false when both can.
+bool RefusedArrow(Form& f, int lengthBox, int angleBox, const char* noLength, const char* noAngle);
+
+// RefusedArrow for the settings tab's arrow (Com59, Com60), which the
+// welding, geometric-tolerance, leader-note and fit-tolerance tools draw.
+bool RefusedSharedArrow(Form& f);
 
 // The message for a box whose entry a tool reads as a number but that is
 // none: kNotANumber and the entry in 「」.

@@ -49,11 +49,7 @@ void CO2_Click(Form& f) {
   f.Lbl("La2").caption = f.Com(72).text;
   // The tool draws the leader's arrow from the settings tab's length and
   // angle, which it reads as numbers.
-  const std::string arrow = params::SharedArrowRefusal(f);
-  if (!arrow.empty()) {
-    f.MSG = arrow;
-    return;
-  }
+  if (params::RefusedSharedArrow(f)) return;
   const params::DrawSpec& draw = GeomTolDraw();
   params::WriteRecord(f, draw.output, params::FormFields(f, draw.fields));
 }

@@ -52,14 +52,7 @@ const params::DrawSpec& SectionDraw() {
 void Command8_Click(Form& f) {
   // Checked before anything else, so a refusal writes nothing and remembers
   // nothing; the status line keeps its text until then, as for a write.
-  if (!params::IsNumberField(f.Com(87).text)) {
-    f.MSG = kNoArrowLength;
-    return;
-  }
-  if (!params::IsNumberField(f.Com(88).text)) {
-    f.MSG = kNoArrowAngle;
-    return;
-  }
+  if (params::RefusedArrow(f, 87, 88, kNoArrowLength, kNoArrowAngle)) return;
   params::Draw(f, SectionDraw());
 }
 

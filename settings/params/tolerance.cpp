@@ -119,11 +119,7 @@ void Command4_Click(Form& f) {
       return;
     }
   }
-  const std::string arrow = params::SharedArrowRefusal(f);
-  if (!arrow.empty()) {
-    f.MSG = arrow;
-    return;
-  }
+  if (params::RefusedSharedArrow(f)) return;
 
   const std::string quoted =
       f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, "--") : std::string("--");

@@ -62,11 +62,7 @@ void Co32_Click(Form& f) {
   f.MSG.clear();
   // The welding tool draws the arrow from the settings tab's length and
   // angle, which it reads as numbers.
-  const std::string arrow = params::SharedArrowRefusal(f);
-  if (!arrow.empty()) {
-    f.MSG = arrow;
-    return;
-  }
+  if (params::RefusedSharedArrow(f)) return;
   params::Record record = params::FormFields(f, WeldFields());
   static const std::pair<const char*, const char*> contours[] = {
       {"WeldParams.backContour", "Com155"}, {"WeldParams.nearContour", "Com156"}};

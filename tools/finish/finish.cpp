@@ -288,7 +288,6 @@ SymbolSlots DrawFinishSymbol(const SymbolInput& in) {
 }
 
 exchange::Output Compute(const exchange::ToolInput& input) {
-  using exchange::Field;
   using exchange::Word;
 
   // Words 1 and 2 carry numbers the host passes; they must be numbers.
@@ -296,8 +295,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   exchange::Number(Word(input.words, 2), "command-line word 2");
 
   const std::vector<std::string> fields = input.Fields();
-  std::array<std::string, 11> f;
-  for (std::size_t i = 0; i < f.size(); ++i) f[i] = Field(fields, i);
+  const auto f = exchange::FirstFields<11>(fields);
 
   const long long fullWidth = exchange::IntegerField(f[4], "the full-width field (field 4)");
   const long long kind = exchange::IntegerField(f[2], "the finish kind field (field 2)");

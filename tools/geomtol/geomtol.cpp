@@ -40,16 +40,6 @@ LeaderMarks ReadLeaderMarks(const exchange::ItemTable& table) {
   return marks;
 }
 
-// Of the leader's last point only x is used; its y need not be there.
-double XOf(const exchange::HostValues& host, int point) {
-  const std::string name = "point " + std::to_string(point);
-  auto it = host.points.find(point);
-  if (it == host.points.end() || !it->second.given) throw ToolError(name + " was not picked");
-  if (!it->second.wellFormed)
-    throw ToolError(name + " \"" + it->second.item + "\" does not have its coordinates where expected");
-  return exchange::Number(exchange::Split(it->second.coords, " ")[0], "the x of " + name);
-}
-
 // The points of either form. In the leader form the segments are made
 // axis-parallel and the frame's reference point is the leader's end; in the
 // direct form a picked line that is exactly vertical or horizontal turns a
@@ -80,7 +70,7 @@ Picks ReadPicks(const exchange::HostValues& host, const LeaderMarks& marks, std:
     p.anchor = {p.p3.x, p.p2.y};
   } else {
     p.p3 = host.At(3);
-    p.x4 = XOf(host, 4);
+    p.x4 = host.XAt(4);  // of the leader's last point only x is used
     p.p2.y = p.p1.y;  // horizontal, vertical, horizontal
     p.p3.x = p.p2.x;
     p.anchor = {p.x4, p.p3.y};
@@ -130,13 +120,10 @@ void DrawLeader(const Picks& picks, double arrowLength, double arrowAngle, doubl
 }
 
 exchange::Output Compute(const exchange::ToolInput& input) {
-  using exchange::Field;
-
   std::string direction = exchange::Word(input.words, 1);
 
   const std::vector<std::string> fields = input.Fields();
-  std::array<std::string, 15> f;
-  for (std::size_t i = 0; i < f.size(); ++i) f[i] = Field(fields, i);
+  const auto f = exchange::FirstFields<15>(fields);
   const double arrowLength = exchange::Number(f[13], "the arrow length (field 13)");
   const double arrowAngle = exchange::Number(f[14], "the arrow angle (field 14)");
 

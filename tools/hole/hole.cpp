@@ -7,7 +7,6 @@
 namespace hole {
 namespace {
 
-using exchange::Field;
 using exchange::Number;
 
 // "-" in a size field of the parameter line stands for 0.
@@ -67,8 +66,7 @@ Groups DrawCross(double radius, double overshoot) {
 
 exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
-  std::array<std::string, 18> f;
-  for (std::size_t i = 0; i < f.size(); ++i) f[i] = Field(fields, i);
+  const auto f = exchange::FirstFields<18>(fields);
 
   const double overshoot = Number(f[6], "the centre-line overshoot (field 6)");
   const double kind = Number(f[14], "the hole kind (field 14)");

@@ -73,14 +73,13 @@ Label MakeLabel(long long cutKind, const std::array<std::string, 4>& letters, co
 }
 
 exchange::Output Compute(const exchange::ToolInput& input) {
-  using exchange::Field;
   using exchange::IntegerField;
   using exchange::Number;
 
   const std::vector<std::string> fields = input.Fields();
-  std::array<std::string, 17> f;
-  for (std::size_t i = 0; i < f.size(); ++i) f[i] = Field(fields, i);
-  const std::array<std::string, 4> letters = {exchange::TextField(f[8]), exchange::TextField(f[9]), exchange::TextField(f[10]), exchange::TextField(f[11])};
+  const auto f = exchange::FirstFields<17>(fields);
+  std::array<std::string, 4> letters;
+  for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = exchange::TextField(f[8 + i]);
   const std::string suffix = exchange::TextField(f[15]);
 
   const long long widthMode = IntegerField(f[12], "the full-width field (field 12)");

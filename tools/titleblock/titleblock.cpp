@@ -80,8 +80,7 @@ CellRecords PlaceTexts(const Cell& cell) {
 
 exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
-  std::array<std::string, 6> f;
-  for (std::size_t i = 0; i < f.size(); ++i) f[i] = exchange::Field(fields, i);
+  const auto f = exchange::FirstFields<6>(fields);
 
   // The cell kind only chose the settings window's boxes; it must still be
   // a number.
