@@ -13,11 +13,14 @@
 #include <system_error>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/cp932.h"
 #include "platform/textfile.h"
 #include "settings/memory/memory_file.h"
+#include "settings/model/file_reason.h"
+#include "settings/params/frame.h"
 #include "settings/procedures.h"
 
 namespace mokrav {
@@ -131,18 +134,20 @@ bool RestoreMemory(Form& f, const std::string& folder) {
   // raw bytes and each is decoded on its own, so one damaged line cannot
   // swallow the line end of the next.
   std::vector<std::string> lines;
-  bool readable = !ec;  // a folder that cannot be searched hides the file
-  if (readable) {
+  // A folder that cannot be searched hides the file.
+  std::string why = ec ? "フォルダを読む権限がありません" : "";
+  if (!ec) {
     try {
       lines = platform::ReadFirstLines(path, kMemoryCapacity);
-    } catch (const std::exception&) {
-      readable = false;
+    } catch (const std::exception& e) {
+      why = FileFailureReason(e, path);
+      if (why.empty()) why = e.what();
     }
   }
-  if (!readable) {
+  if (!why.empty()) {
     // The built-in lists still fill and the window stays usable; the user
     // learns that the remembered entries are missing, and why.
-    f.MSG = kMemoryUnreadable + path.string();
+    f.MSG = kMemoryUnreadable + path.string() + InParentheses(why);
     return false;
   }
   if (lines.size() >= kMemoryCapacity) {
@@ -208,6 +213,19 @@ bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {
 
 void Command10_Click(Form& f) {
   f.MSG.clear();
+  // The arrow is drawn from these two as numbers by four tabs' tools: a
+  // text that is none would be remembered only to be refused at every
+  // draw. An empty box is no entry and is simply not remembered.
+  const std::pair<int, const char*> arrow[] = {{59, params::kNoArrowLength},
+                                               {60, params::kNoArrowAngle}};
+  for (const auto& [box, refused] : arrow) {
+    std::string& text = f.Com(box).text;
+    text = params::WithoutOuterBlanks(text);
+    if (!text.empty() && !params::IsNumberField(text)) {
+      f.MSG = refused;
+      return;
+    }
+  }
   bool ok = RememberEntry(f, "Com54");
   ok = RememberEntry(f, "Com59") && ok;
   ok = RememberEntry(f, "Com60") && ok;
@@ -227,11 +245,11 @@ void Command1_Click(Form& f) {
       // A write cut short leaves the file as it was, so a second press
       // appends the whole block again without gluing it to a fragment.
       platform::AppendFile(path, block);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
       // Staying open keeps the queued entries; the user can free the disk
       // or fix the folder's rights and press the button again.
-      f.MSG = "追加データを保存できません（" + path.string() +
-              "）。確認して、もう一度「終了」を押してください";
+      f.MSG = "追加データを保存できません：" + path.string() +
+              InParentheses(FileFailureReason(e, path)) + "。確認して、もう一度「終了」を押してください";
       return;
     }
     f.pendingHistory.clear();

@@ -52,7 +52,7 @@ const Rows kMachiningProcesses = {
     "M:ﾌﾗｲｽ削り", "MP:平ﾌﾗｲｽ", "MFC:正面ﾌﾗｲｽ", "MCO:倣いﾌﾗｲｽ", "P:平削り",
     "SH:形削り", "BR:ﾌﾞﾛｰﾁ", "SL:立削り"};
 const Rows kExtraSymbols = {"Rmax=0.4", "Rmax=2.5", "=0.4", "=2.5", "=12.5", "=25", "λc=2.5"};
-const Rows kRoughness = {"1.6", "3.2", "6.4", "12.5", "25", "G"};
+const Rows kRoughness = {"1.6", "3.2", "6.3", "12.5", "25", "G"};
 
 // ---- Geometric-tolerance tab ----
 const Rows kToleranceValues = {"±0.01",  "±0.02",  "±0.03",  "±0.04",  "±0.05",  "±0.06",

@@ -50,6 +50,7 @@ std::string CallOut(const std::string& q, const std::string& d, const std::strin
 
 void Command2_Click(Form& f) {
   f.MSG.clear();
+  params::TrimEntries(f, 4, {59, 60});
 
   const std::string style = params::OptionCode(f, "C51");
   const OptionArray& widths = f.Option("C52");

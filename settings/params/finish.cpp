@@ -46,6 +46,7 @@ long long FinishKind(const std::string& code) {
 
 void Co22_Click(Form& f) {
   f.MSG.clear();
+  params::TrimEntries(f, 1);
   params::Record record = params::FormFields(f, FinishFields());
   if (FinishKind(params::FieldValue(record, "FinishParams.finishKind")) <= 5) {
     // The wave and the triangles carry no texts.

@@ -1,6 +1,7 @@
 #include "settings/params/frame.h"
 
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 
@@ -8,11 +9,13 @@
 #include "platform/numtext.h"
 #include "platform/textfile.h"
 #include "settings/memory/memory_file.h"
+#include "settings/model/file_reason.h"
 
 namespace mokrav::params {
 
 const char* const kWriteFailed = "作図データを書き込めませんでした：";
 const char* const kCommaRefused = "カンマ（,）を含む入力は作図データに使えません：";
+const char* const kBlankRefused = "空白を含む入力は作図データに使えません：";
 const char* const kLineBreakRefused = "改行を含む入力は作図データに使えません";
 const char* const kUnencodableRefused = "作図データに使えない文字があります：";
 const char* const kNoArrowLength = "矢印の長さの数値が入力されていません";
@@ -41,6 +44,22 @@ std::string ColonPart(const std::string& entry, int n) {
 std::string WithMarker(const std::string& text, const char* marker) {
   if (text.empty() && marker != nullptr) return marker;
   return text;
+}
+
+std::string WithoutOuterBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void TrimEntries(Form& f, int tab, std::initializer_list<int> more) {
+  for (const ControlSpec& row : ControlTable()) {
+    if (row.kind == ControlKind::Combo && !row.listOnly && row.tab == tab) {
+      ComboBox& box = f.Combo(row.name);
+      box.text = WithoutOuterBlanks(box.text);
+    }
+  }
+  for (const int n : more) f.Com(n).text = WithoutOuterBlanks(f.Com(n).text);
 }
 
 bool IsNumberField(const std::string& text) {
@@ -116,6 +135,12 @@ bool HasLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// The boxes whose field is the code before the first ":" of the entry; the
+// description after it never reaches a tool.
+bool FieldIsCode(const std::string& combo) {
+  return combo == "Com30" || combo == "Com37" || combo == "Com161" || combo == "Com162";
+}
+
 }  // namespace
 
 bool RefusedArrow(Form& f, int lengthBox, int angleBox, const char* noLength, const char* noAngle) {
@@ -137,6 +162,10 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
     // The tools read the line as one list item: a comma would end it there.
     if (field.value.find(',') != std::string::npos) return kCommaRefused + Quoted(field.value);
     if (HasLineBreak(field.value)) return kLineBreakRefused;
+    // The tools split the line at blanks: one inside a field would move
+    // every later field one place on.
+    if (!field.readWhole && field.value.find(' ') != std::string::npos)
+      return kBlankRefused + Quoted(field.value);
     std::string bad = UnencodableMessage(field.value);
     if (!bad.empty()) return bad;
   }
@@ -152,6 +181,10 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
     if (HasLineBreak(text)) return kLineBreakRefused;
     bad = UnencodableMessage(text);
     if (!bad.empty()) return bad;
+    // Remembered, it would come back in its list and be refused there on
+    // the day it is drawn.
+    const std::string word = FieldIsCode(step.combo) ? ColonPart(text, 0) : text;
+    if (word.find(' ') != std::string::npos) return kBlankRefused + Quoted(text);
   }
   return "";
 }
@@ -166,12 +199,13 @@ bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
   const std::string line = RecordLine(record);
   if (out.successAt == SuccessAt::BeforeWrite) f.MSG = out.success;
   const std::string pathText = HostFileText(f, out.fileName);
+  const std::filesystem::path path = platform::HostPath(pathText);
   try {
-    platform::ReplaceFile(platform::HostPath(pathText), line + "\r\n" + after);
-  } catch (const std::exception&) {
+    platform::ReplaceFile(path, line + "\r\n" + after);
+  } catch (const std::exception& e) {
     // The failure replaces a success message already on show; the old file
     // is left as it was and nothing is remembered.
-    f.MSG = kWriteFailed + pathText;
+    f.MSG = kWriteFailed + pathText + InParentheses(FileFailureReason(e, path));
     return false;
   }
   if (out.successAt == SuccessAt::AfterWrite) f.MSG = out.success;

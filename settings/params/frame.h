@@ -50,6 +50,10 @@ struct FieldSpec {
 struct Field {
   std::string name;
   std::string value;
+  // The tool reads the rest of the line from this field on as one text, so
+  // a blank inside it stays where it is; every other field is one
+  // blank-separated word of the line.
+  bool readWhole = false;
 };
 using Record = std::vector<Field>;
 
@@ -62,6 +66,16 @@ std::string ColonPart(const std::string& entry, int n);
 // The marker when the text is exactly empty (a blank is not empty); the text
 // otherwise. A null marker leaves the text as it is.
 std::string WithMarker(const std::string& text, const char* marker);
+
+// The text without the half-width blanks before and after it, which carry
+// no meaning in a typed entry (a text of blanks alone becomes empty).
+std::string WithoutOuterBlanks(const std::string& text);
+
+// Drops the outer blanks of every box the user can type into on the tab
+// (0 to 9) and of the further boxes named, before the click reads them: what
+// is written, checked and remembered is the text without them, and the box
+// shows it so.
+void TrimEntries(Form& f, int tab, std::initializer_list<int> more = {});
 
 // Whether a box's text can stand as a number field of a record: a number as
 // the tools read one, with no blank in it (a blank would split the field in
@@ -123,9 +137,11 @@ struct DrawSpec {
 };
 
 // The refusal message for a record that must not be written (comma, line
-// break or a character outside code page 932 in the line or in `after`;
-// a box of `remember` with a memory key whose new text the memory file
-// cannot hold); "" when the record may be written.
+// break or a character outside code page 932 in the line or in `after`; a
+// blank inside a field that the tool reads as one word; a box of `remember`
+// with a memory key whose new text the memory file cannot hold, or that
+// holds such a blank in what a field would take of it); "" when the record
+// may be written.
 std::string RefusalMessage(Form& f, const Record& record, const std::string& after,
                            const std::vector<RememberStep>& remember);
 
@@ -142,8 +158,9 @@ bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
 bool Draw(Form& f, const DrawSpec& def);
 
 // Messages of the frame (exact texts, for the tabs and the tests).
-extern const char* const kWriteFailed;     // followed by the path text
+extern const char* const kWriteFailed;     // followed by the path text and the reason
 extern const char* const kCommaRefused;    // followed by the entry in 「」
+extern const char* const kBlankRefused;    // followed by the entry in 「」
 extern const char* const kLineBreakRefused;
 extern const char* const kUnencodableRefused;  // followed by the character in 「」
 extern const char* const kNoArrowLength;       // the settings tab's Com59

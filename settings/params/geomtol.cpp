@@ -44,6 +44,7 @@ const params::DrawSpec& GeomTolDraw() {
 
 void CO2_Click(Form& f) {
   f.MSG.clear();
+  params::TrimEntries(f, 2, {59, 60});
   // The preview shows the box as it stands, also when it is empty.
   f.Lbl("La1").caption = f.Com(72).text;
   f.Lbl("La2").caption = f.Com(72).text;

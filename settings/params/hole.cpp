@@ -106,6 +106,7 @@ std::string NumberCheck(bool stepped, const std::string& f7, const std::string& 
 
 void Command6_Click(Form& f) {
   f.MSG.clear();
+  params::TrimEntries(f, 3);
 
   Record r = {
       {"HoleParams.outlineColor", f.Com(17).text},
@@ -178,12 +179,15 @@ void Command6_Click(Form& f) {
   r.push_back({"HoleParams.thinLayer", f.Com(56).text});
   r.push_back({"HoleParams.centerLayer", f.Com(57).text});
 
-  // An entry that the line cannot hold at all (a comma, say) is refused as
-  // such by the write, remembering nothing; any other entry that is no
-  // number is one of the tab's checks.
-  if (failed.empty() && params::RefusalMessage(f, r, "", kHoleOutput.remember).empty()) {
-    failed = NumberCheck(choice == "3", f7, f8, f9, diameter, f12, f);
+  // An entry that the line cannot hold at all (a comma or a blank, say) is
+  // refused as such, remembering nothing; any other entry that is no number
+  // is one of the tab's checks.
+  const std::string refusal = params::RefusalMessage(f, r, "", kHoleOutput.remember);
+  if (!refusal.empty()) {
+    f.MSG = refusal;
+    return;
   }
+  if (failed.empty()) failed = NumberCheck(choice == "3", f7, f8, f9, diameter, f12, f);
   if (!failed.empty()) {
     // The remember steps still run: the user's new sizes are kept although
     // nothing was drawn. The check's message is the one left on show.

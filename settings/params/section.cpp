@@ -50,6 +50,7 @@ const params::DrawSpec& SectionDraw() {
 }  // namespace
 
 void Command8_Click(Form& f) {
+  params::TrimEntries(f, 6);
   // Checked before anything else, so a refusal writes nothing and remembers
   // nothing; the status line keeps its text until then, as for a write.
   if (params::RefusedArrow(f, 87, 88, kNoArrowLength, kNoArrowAngle)) return;

@@ -24,6 +24,7 @@ const params::OutputSpec kTitleBlockOutput = {
 }  // namespace
 
 void Command11_Click(Form& f) {
+  params::TrimEntries(f, 7);
   // The status line keeps what it shows until this tab's file is written.
   const std::string kind = params::OptionCode(f, "C91");
   const std::string align = params::OptionCode(f, "C92");

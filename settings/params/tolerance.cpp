@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/textfile.h"
+#include "settings/model/file_reason.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -51,9 +52,13 @@ bool MatchingRows(Form& f, const std::string& fitClass, std::string& rows) {
   std::vector<std::string> items;
   try {
     items = platform::ReadItems(path);
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
     std::error_code ec;
-    f.MSG = (std::filesystem::exists(path, ec) ? kTableUnreadable : kTableMissing) + pathText;
+    if (std::filesystem::exists(path, ec)) {
+      f.MSG = kTableUnreadable + pathText + InParentheses(FileFailureReason(e, path));
+    } else {
+      f.MSG = kTableMissing + pathText;
+    }
     return false;
   }
   std::size_t count = 0;
@@ -85,6 +90,8 @@ std::size_t CountLines(const std::string& rows) {
 
 void Command4_Click(Form& f) {
   f.MSG.clear();
+  // The quoted note is the leader-note tab's own box.
+  params::TrimEntries(f, 5, {14, 59, 60});
 
   const std::string kind = params::OptionCode(f, "C61");
   std::string fitClass;
@@ -146,7 +153,8 @@ void Command4_Click(Form& f) {
       {"ToleranceParams.ownTolerance", kind == "4" ? "1" : "0"},
       {"ToleranceParams.upperDeviation", params::WithMarker(f.Com(70).text, "--")},
       {"ToleranceParams.lowerDeviation", params::WithMarker(f.Com(71).text, "--")},
-      {"ToleranceParams.quotedText", quoted},
+      // The tool takes the rest of the line as the note: its blanks stay.
+      {"ToleranceParams.quotedText", quoted, true},
   };
   // The rows, then the empty line that ends the file.
   params::WriteRecord(f, kToleranceOutput, r, rows + "\r\n");

@@ -60,6 +60,7 @@ bool ValidContour(const std::string& code) {
 
 void Co32_Click(Form& f) {
   f.MSG.clear();
+  params::TrimEntries(f, 0, {59, 60});
   // The welding tool draws the arrow from the settings tab's length and
   // angle, which it reads as numbers.
   if (params::RefusedSharedArrow(f)) return;

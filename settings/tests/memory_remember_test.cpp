@@ -153,5 +153,47 @@ TEST_F(Remember, SettingsButtonReportsARefusedEntry) {
   EXPECT_EQ(f.pendingHistory, "60 12\r\n");  // the others are still remembered
 }
 
+// The arrow length and angle are remembered only as numbers: the tools of
+// four tabs draw the arrow from them. A refusal remembers nothing of the
+// click, not even the folder.
+TEST_F(Remember, SettingsButtonRefusesAnArrowThatIsNoNumber) {
+  const struct {
+    const char* length;
+    const char* angle;
+    const char* message;
+  } rows[] = {
+      {"abc", "15", "矢印の長さの数値が入力されていません"},
+      {"3", "１５度", "矢印の角度の数値が入力されていません"},
+      {"3 5", "15", "矢印の長さの数値が入力されていません"},
+      {"abc", "xyz", "矢印の長さの数値が入力されていません"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.length) + "|" + row.angle);
+    Form g;
+    Form_Load(g, dir.Text());
+    g.Com(54).text = "d:\\jww\\";
+    g.Com(59).text = row.length;
+    g.Com(60).text = row.angle;
+    const Items folders = g.Com(54).items, lengths = g.Com(59).items, angles = g.Com(60).items;
+    Command10_Click(g);
+    EXPECT_EQ(g.MSG, row.message);
+    EXPECT_EQ(g.pendingHistory, "");
+    EXPECT_EQ(g.Com(54).items, folders);
+    EXPECT_EQ(g.Com(59).items, lengths);
+    EXPECT_EQ(g.Com(60).items, angles);
+  }
+}
+
+// Blanks around a number carry no meaning; an empty box is simply not
+// remembered, as before.
+TEST_F(Remember, SettingsButtonTakesNumbersWithoutTheirOuterBlanks) {
+  f.Com(59).text = " 3.5 ";
+  f.Com(60).text = "";
+  Command10_Click(f);
+  EXPECT_EQ(f.MSG, "設定を記憶しました");
+  EXPECT_EQ(f.Com(59).text, "3.5");
+  EXPECT_EQ(f.pendingHistory, "59 3.5\r\n");
+}
+
 }  // namespace
 }  // namespace mokrav

@@ -162,7 +162,7 @@ TEST(MemoryRestore, UnreadableFileIsReportedAndTheWindowStaysUsable) {
   std::filesystem::create_directory(dir.MemoryFile());  // a folder in its place
   Form f;
   Form_Load(f, dir.Text());
-  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string());
+  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string() + "（同じ名前のフォルダがあります）");
   EXPECT_FALSE(f.memoryFull);
   EXPECT_EQ(f.Com(54).text, "b:\\jww\\");
   f.Com(54).text = "d:\\work\\";
@@ -175,7 +175,7 @@ TEST(MemoryRestore, PipeInPlaceOfTheFileIsNotWaitedOn) {
   ASSERT_EQ(::mkfifo(dir.MemoryFile().c_str(), 0644), 0);
   Form f;
   Form_Load(f, dir.Text());  // would block for ever on a writer
-  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string());
+  EXPECT_EQ(f.MSG.rfind(kMemoryUnreadable + dir.MemoryFile().string() + "（", 0), 0u) << f.MSG;
 }
 
 TEST(MemoryRestore, FileWithoutReadPermissionIsReported) {
@@ -185,7 +185,7 @@ TEST(MemoryRestore, FileWithoutReadPermissionIsReported) {
   std::filesystem::permissions(dir.MemoryFile(), std::filesystem::perms::owner_write);
   Form f;
   Form_Load(f, dir.Text());
-  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string());
+  EXPECT_EQ(f.MSG, kMemoryUnreadable + dir.MemoryFile().string() + "（読む権限がありません）");
   EXPECT_EQ(f.Com(54).items.size(), 2u);
 }
 

@@ -109,8 +109,8 @@ TEST(StartUp, EveryBoxHoldsItsRowsAndOpensWithItsDefault) {
             "M:ﾌﾗｲｽ削り", "MCO:倣いﾌﾗｲｽ", "MFC:正面ﾌﾗｲｽ", "MP:平ﾌﾗｲｽ", "P:平削り", "SH:形削り",
             "SL:立削り"}, ""},
       {31, {"=0.4", "=12.5", "=2.5", "=25", "Rmax=0.4", "Rmax=2.5", "λc=2.5"}, ""},
-      {32, {"1.6", "12.5", "25", "3.2", "6.4", "G"}, "12.5"},
-      {33, {"1.6", "12.5", "25", "3.2", "6.4", "G"}, "25"},
+      {32, {"1.6", "12.5", "25", "3.2", "6.3", "G"}, "12.5"},
+      {33, {"1.6", "12.5", "25", "3.2", "6.3", "G"}, "25"},
       // Geometric tolerance: both limit boxes open with "+0.03".
       {35, limits, "+0.03"},      {36, limits, "+0.03"},
       // Welding.
@@ -238,6 +238,23 @@ TEST(StartUp, RememberedRowEqualToABuiltInRowIsListedTwice) {
   Form f = Started("89 断面\r\n");
   EXPECT_EQ(f.Com(89).items, (Rows{"断面", "断面"}));
   EXPECT_EQ(f.Com(89).text, "断面");
+}
+
+// The roughness lists offer the standard series only; a value remembered
+// from an earlier run stays one of the user's own entries.
+TEST(StartUp, RoughnessListsOfferTheStandardSeriesAndKeepRememberedValues) {
+  for (int box : {32, 33}) {
+    Form fresh = Started();
+    EXPECT_EQ(fresh.Com(box).Find("6.4"), -1) << box;
+    EXPECT_EQ(fresh.Com(box).Find("6.3"), 4) << box;
+  }
+  Form f = Started("32 6.4\r\n33 6.4\r\n");
+  for (int box : {32, 33}) {
+    EXPECT_EQ(f.Com(box).items, (Rows{"1.6", "12.5", "25", "3.2", "6.3", "6.4", "G"})) << box;
+  }
+  // The defaults count the sorted rows, which the remembered one follows.
+  EXPECT_EQ(f.Com(32).text, "12.5");
+  EXPECT_EQ(f.Com(33).text, "25");
 }
 
 TEST(StartUp, FullMemoryFileKeepsItsMessage) {

@@ -207,7 +207,7 @@ TEST_F(BalloonTest, FailedWriteAdvancesNothing) {
   f_.Com(54).text = (dir_ / "missing" / "").string();
   f_.Com(16).text = "20";
   Balloon("5", true);
-  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav5.jyd");
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav5.jyd" + "（フォルダがありません）");
   EXPECT_EQ(f_.balloonNumber, 1);
   EXPECT_EQ(f_.Lbl("La51").caption, "5");
   EXPECT_EQ(f_.pendingHistory, "");

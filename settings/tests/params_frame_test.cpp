@@ -4,6 +4,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -86,7 +88,7 @@ TEST_F(FrameTest, DefaultHostFolderFailsCleanly) {
   f_.Com(42).text = "new";
   Co32_Click(f_);
   std::filesystem::current_path(here);
-  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + "b:\\jww\\mokrav1.jyd");
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + "b:\\jww\\mokrav1.jyd" + "（フォルダがありません）");
   EXPECT_EQ(OtherEntries(), 0);
   EXPECT_EQ(f_.pendingHistory, "");
   EXPECT_LT(f_.Com(42).Find("new"), 0);
@@ -114,7 +116,8 @@ TEST_F(FrameTest, MissingFolderWritesAndRemembersNothing) {
     f_.Combo(b.box).text = "新しい";
     int items = static_cast<int>(f_.Combo(b.box).items.size());
     b.click(f_);
-    EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + b.file) << b.name;
+    EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + b.file + "（フォルダがありません）")
+        << b.name;
     EXPECT_EQ(f_.pendingHistory, "59 4\r\n") << b.name;
     EXPECT_EQ(static_cast<int>(f_.Combo(b.box).items.size()), items) << b.name;
     EXPECT_EQ(f_.Combo(b.box).text, "新しい") << b.name;
@@ -126,7 +129,7 @@ TEST_F(FrameTest, FolderTextNamingAFileFails) {
   Put("plain", "keep");
   f_.Com(54).text = (dir_ / "plain" / "").string();
   Co32_Click(f_);
-  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav1.jyd");
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav1.jyd" + "（保存先がフォルダではありません）");
   EXPECT_EQ(Bytes("plain"), "keep");
 }
 
@@ -147,7 +150,10 @@ TEST_F(FrameTest, FailedWriteKeepsTheOldFile) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(Bytes(b.file), "old\r\n") << b.name;
-    EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + b.file) << b.name;
+    // A cause without words of its own is given in the system's.
+    EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + b.file + "（" +
+                          std::strerror(EFBIG) + "）")
+        << b.name;
     EXPECT_EQ(f_.pendingHistory, "") << b.name;
     EXPECT_LT(f_.Combo(b.box).Find("新しい"), 0) << b.name;
   }

@@ -71,7 +71,7 @@ TEST_F(GeomTolTest, FailedWriteStillShowsTheDatum) {
   CO2_Click(f_);
   EXPECT_EQ(f_.Lbl("La1").caption, "QQ");
   EXPECT_EQ(f_.Lbl("La2").caption, "QQ");
-  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav3.jyd");
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav3.jyd" + "（フォルダがありません）");
   EXPECT_EQ(f_.pendingHistory, "");
   EXPECT_LT(f_.Com(72).Find("QQ"), 0);
 }

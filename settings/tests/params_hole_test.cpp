@@ -240,7 +240,7 @@ TEST_F(HoleTest, RefusedOrFailedWriteRemembersNothing) {
   f_.Com(27).text = "M42";
   f_.Com(54).text = (dir_ / "missing" / "").string();
   Command6_Click(f_);
-  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav4.jyd");
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav4.jyd" + "（フォルダがありません）");
   EXPECT_EQ(f_.pendingHistory, "");
   EXPECT_LT(f_.Com(27).Find("M42"), 0);
 }

@@ -50,8 +50,8 @@ TEST_F(SectionTest, ArrowLengthAndAngleMustBeNumbers) {
     const char* msg;
   } rows[] = {
       {"", "15", kNoLength},   {"3", "", kNoAngle},     {"", "", kNoLength},
-      {"abc", "15", kNoLength}, {"3", "15度", kNoAngle}, {"3 ", "15", kNoLength},
-      {"3", " 15", kNoAngle},  {"３", "15", kNoLength}, {"-", "15", kNoLength},
+      {"abc", "15", kNoLength}, {"3", "15度", kNoAngle}, {"3 5", "15", kNoLength},
+      {"3", "1 5", kNoAngle}, {"  ", "15", kNoLength},  {"３", "15", kNoLength}, {"-", "15", kNoLength},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.length) + "|" + row.angle);
@@ -92,7 +92,7 @@ TEST_F(SectionTest, StatusReplacedOnlyByTheOutcome) {
   f_.Com(54).text = (dir_ / "missing" / "").string();
   Command8_Click(f_);
   EXPECT_NE(f_.MSG, kDone);
-  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav7.jyd");
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav7.jyd" + "（フォルダがありません）");
 }
 
 TEST_F(SectionTest, RememberStepsEachIntoItsOwnBox) {

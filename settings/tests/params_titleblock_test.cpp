@@ -116,7 +116,7 @@ TEST_F(TitleBlockTest, StatusKeptOnAFailedWrite) {
   f_.Com(101).text = "新品名";
   f_.Com(54).text = (dir_ / "missing" / "").string();
   Command11_Click(f_);
-  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav8.jyd");
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "mokrav8.jyd" + "（フォルダがありません）");
   EXPECT_EQ(f_.pendingHistory, "");
 
   f_.Com(54).text = dir_.string() + "/";

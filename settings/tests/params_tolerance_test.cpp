@@ -76,7 +76,8 @@ TEST_F(ToleranceTest, ClassWithoutSizeRangesIsRefused) {
   } rows[] = {
       {0, "H6", "「H6」の寸法区分が公差表ファイルにありません：" + table},  // the start-up class
       {0, "--", "「--」の寸法区分が公差表ファイルにありません：" + table},
-      {0, "H7 ", "「H7 」の寸法区分が公差表ファイルにありません：" + table},
+      // Outer blanks are no part of the class; the case is.
+      {0, " js7 ", "「js7」の寸法区分が公差表ファイルにありません：" + table},
       {0, "js7", "「js7」の寸法区分が公差表ファイルにありません：" + table},  // case matters
       {0, "", "穴公差が入力されていません"},
       {1, "", "軸公差が入力されていません"},
@@ -217,7 +218,8 @@ TEST_F(ToleranceTest, UnreadableTableSaysSo) {
   std::filesystem::remove(dir_ / "公差.dat");
   std::filesystem::create_directory(dir_ / "公差.dat");
   Command4_Click(f_);
-  EXPECT_EQ(f_.MSG, "公差表ファイルを読み込めません：" + f_.Com(54).text + "公差.dat");
+  EXPECT_EQ(f_.MSG, "公差表ファイルを読み込めません：" + f_.Com(54).text + "公差.dat" +
+                       "（同じ名前のフォルダがあります）");
   EXPECT_EQ(Bytes("mokrav6.jyd"), "<missing>");
 }
 

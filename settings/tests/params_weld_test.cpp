@@ -82,8 +82,8 @@ TEST_F(WeldTest, TextsLayersAndArrowReadAtTheClick) {
       {"Com159", "2", 21, "2"},         {"Com160", "0", 22, "0"},
       {"Com155", "∧（凸）　:2", 23, "2"}, {"Com156", "∨（凹み）:3", 24, "3"},
       {"Com156", "－（平ら）:1", 24, "1"}, {"Com155", "無し　　　:0", 23, "0"},
-      {"Com157", " ", 3, " "},           // a blank is no empty text
-      {"Com42", "50 (3)", 4, "50 (3)"},  // blanks pass as typed
+      {"Com157", " ", 3, "-"},            // blanks alone are an empty text
+      {"Com42", " 50(3)-150  ", 4, "50(3)-150"},  // outer blanks carry no meaning
   };
   for (const Case& c : cases) {
     std::string old = f_.Combo(c.box).text;
@@ -133,7 +133,7 @@ TEST_F(WeldTest, ChosenItemsAreNotRememberedAgain) {
 TEST_F(WeldTest, ContourWithoutCodeIsRefused) {
   Put("mokrav1.jyd", "old\r\n");
   f_.pendingHistory = "54 x\r\n";
-  for (const char* typed : {"凸", "凸:", "凸:4", "凸:2 ", ":x"}) {
+  for (const char* typed : {"凸", "凸:", "凸:4", "凸:2 a", ":x"}) {
     for (const char* box : {"Com155", "Com156"}) {
       f_.Com(42).text = "new";
       f_.Combo(box).text = typed;

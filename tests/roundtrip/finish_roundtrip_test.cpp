@@ -67,16 +67,16 @@ TEST_F(FinishRoundTrip, RealisticFills) {
        [](Form& f) {
          Pick(f, 30, "GE:円筒研削");
          Pick(f, 32, "3.2");
-         Pick(f, 33, "6.4");
+         Pick(f, 33, "6.3");
        },
-       {"\"GE\r\n", "\"3.2\r\n", "\"6.4\r\n"},
+       {"\"GE\r\n", "\"3.2\r\n", "\"6.3\r\n"},
        {"円筒研削"}},
       {"removal required, closed V, no extra symbol",
        [](Form& f) {
          Kind(f, 7);
-         Texts(f, "GE:円筒研削", "", "3.2", "6.4");
+         Texts(f, "GE:円筒研削", "", "3.2", "6.3");
        },
-       {"\"GE\r\n", "\"3.2\r\n", "\"6.4\r\n"}},
+       {"\"GE\r\n", "\"3.2\r\n", "\"6.3\r\n"}},
       {"removal prohibited, full width",
        [](Form& f) {
          Kind(f, 8);
@@ -131,10 +131,10 @@ TEST_F(FinishRoundTrip, EdgeCases) {
       {"triangles with texts: the texts stay out",
        [](Form& f) {
          Kind(f, 2);
-         Texts(f, "GE:円筒研削", "Rmax=0.4", "3.2", "6.4");
+         Texts(f, "GE:円筒研削", "Rmax=0.4", "3.2", "6.3");
        },
        {},
-       {"GE", "Rmax", "3.2", "6.4"}},
+       {"GE", "Rmax", "3.2", "6.3"}},
       {"triangles with a comma in a text that stays out",
        [](Form& f) {
          Kind(f, 4);
@@ -170,12 +170,12 @@ TEST_F(FinishRoundTrip, ClearThenDraw) {
   for (int kind = 1; kind <= 8; ++kind) {
     SCOPED_TRACE(kind);
     Kind(f_, kind);
-    Texts(f_, "GE:円筒研削", "Rmax=0.4", "3.2", "6.4");
+    Texts(f_, "GE:円筒研削", "Rmax=0.4", "3.2", "6.3");
     f_.Check("H1").ticked = true;
     f_.Check("H2").ticked = true;
     Co21_Click(f_);
     EXPECT_EQ(f_.MSG, "設定内容をクリアしました");
-    ExpectDrawn(kFinish, Surfaces()[kind % 4], {}, {"GE", "Rmax", "3.2", "6.4", "\"G", "\"Ｇ"});
+    ExpectDrawn(kFinish, Surfaces()[kind % 4], {}, {"GE", "Rmax", "3.2", "6.3", "\"G", "\"Ｇ"});
   }
 }
 
@@ -189,7 +189,7 @@ TEST_F(FinishRoundTrip, RefusalsWriteNothing) {
       {"comma in the extra symbol", 6, 31, "Ra,Rz", commaRefused + "「Ra,Rz」"},
       {"comma in the process code", 7, 30, "G,E:研削", commaRefused + "「G,E」"},
       {"a character outside the code page", 6, 32, "3.2€", unencodable + "「€」"},
-      {"a line break", 8, 33, "6.4\n12.5", params::kLineBreakRefused},
+      {"a line break", 8, 33, "6.3\n12.5", params::kLineBreakRefused},
       // Kinds 1 to 5 write "-" for the texts, but the box is still queued for
       // the memory file, which cannot hold the character either.
       {"a remembered text outside the code page", 2, 31, "Ra\u2460\u2461\U0001F600",
@@ -201,7 +201,7 @@ TEST_F(FinishRoundTrip, RefusalsWriteNothing) {
   Restart(false);
   const std::string missing = (host_ / "missing").string() + "/";
   f_.Com(54).text = missing;
-  ExpectRefused(kFinish, params::kWriteFailed + missing + "mokrav2.jyd");
+  ExpectRefused(kFinish, params::kWriteFailed + missing + "mokrav2.jyd" + "（フォルダがありません）");
   EXPECT_FALSE(std::filesystem::exists(host_ / "missing"));
 }
 
