@@ -266,5 +266,33 @@ TEST_F(BalloonRoundTrip, RefusalsWriteNothing) {
   }
 }
 
+// Blanks around a typed text carry no meaning: they are dropped and the
+// note is drawn. One left inside a text splits its field, so the press is
+// refused, writing and remembering nothing.
+TEST_F(BalloonRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"a free text with a blank", kFreeText, 40, "この面 塗装", blank + "「この面 塗装」"},
+      {"a note with a blank", kFreeText, 14, "深さ 15", blank + "「深さ 15」"},
+      {"an operation with a blank", kCallOut, 13, "キリ 穴", blank + "「M3(キリ 穴)」"},
+      {"a balloon number with a blank", kBalloonStyle, 15, "1 2", blank + "「1 2」"},
+      // Not drawn by this style, but it would be remembered.
+      {"a note the balloon does not draw", kBalloonStyle, 14, "深さ 15", blank + "「深さ 15」"},
+  };
+  ExpectEachRefused(kBalloon, rows,
+                    [](Form& f, int style) { Style(f, static_cast<LeaderStyle>(style)); });
+
+  const std::vector<Fill> fills = {
+      {"outer blanks on both sides",
+       [](Form& f) {
+         Style(f, kFreeText);
+         f.Com(40).text = "  この面塗装 ";
+         f.Com(14).text = " 裏側";
+       },
+       {"\"この面塗装\r\n", "\"裏側\r\n"}},
+  };
+  ExpectEachDrawn(kBalloon, fills, Notes());
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip

@@ -228,5 +228,31 @@ TEST_F(FinishRoundTrip, RememberedEntriesDrawAgain) {
   EXPECT_EQ(f_.pendingHistory, "");
 }
 
+// Blanks around a typed text carry no meaning: they are dropped and the
+// symbol is drawn. One left inside a text splits its field, so the press is
+// refused, writing and remembering nothing, also for a kind that writes no
+// text but would remember it.
+TEST_F(FinishRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"upper value with a blank", 6, 33, "Ra 6.3", blank + "「Ra 6.3」"},
+      {"a process typed with a blank", 7, 30, "研 削", blank + "「研 削」"},
+      {"an extra symbol with a blank", 8, 31, "Rmax= 0.4", blank + "「Rmax= 0.4」"},
+      {"a value the triangles do not write", 2, 32, "Ra 3.2", blank + "「Ra 3.2」"},
+  };
+  ExpectEachRefused(kFinish, rows, [](Form& f, int kind) { Kind(f, kind); });
+
+  const std::vector<Fill> fills = {
+      {"outer blanks on both sides",
+       [](Form& f) {
+         Kind(f, 7);
+         Texts(f, " GE:円筒研削", "Rmax=0.4  ", "  3.2 ", "Ra6.3 ");
+       },
+       {"\"GE\r\n", "\"Rmax=0.4\r\n", "\"3.2\r\n", "\"Ra6.3\r\n"}},
+      {"blanks alone are no text", [](Form& f) { Texts(f, "  ", " ", "   ", " "); }, {}, {"\" "}},
+  };
+  ExpectEachDrawn(kFinish, fills, Surfaces());
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip

@@ -232,5 +232,29 @@ TEST_F(GeomTolRoundTrip, RefusalsWriteNothing) {
   ExpectEachRefused(kFrame, rows, [](Form&, int) {});
 }
 
+// Blanks around a typed text carry no meaning: they are dropped and the
+// frame is drawn. One left inside a text splits its field, so the press is
+// refused, writing and remembering nothing.
+TEST_F(GeomTolRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"a datum with a blank", 0, 72, "A B", blank + "「A B」"},
+      {"a value with a blank", 0, 34, "0. 05", blank + "「0. 05」"},
+      {"a limit with a blank", 0, 35, "+ 0.1", blank + "「+ 0.1」"},
+  };
+  ExpectEachRefused(kFrame, rows, [](Form&, int) {});
+
+  const std::vector<Fill> fills = {
+      {"outer blanks on both sides",
+       [](Form& f) {
+         f.Com(72).text = " C ";
+         f.Com(34).text = "  0.05";
+         f.Com(60).text = "15 ";
+       },
+       {"\"C\r\n"}},
+  };
+  ExpectEachDrawn(kFrame, fills, Leaders());
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip

@@ -264,5 +264,25 @@ TEST_F(HoleRoundTrip, RefusalsWriteNothing) {
   }
 }
 
+// Blanks around a typed size carry no meaning: they are dropped and the
+// holes are drawn. One left inside splits its field, so the press is
+// refused, writing and remembering nothing.
+TEST_F(HoleRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"a thread size with a blank", 0, 27, "M 10", blank + "「M 10」"},
+      {"a pitch with a blank", 0, 28, "1 5", blank + "「1 5」"},
+      {"a dimension with a blank", 0, 25, "3 0", blank + "「3 0」"},
+  };
+  ExpectEachRefused(kHole, rows, [](Form&, int) {});
+
+  Restart(false);
+  f_.Com(27).text = " M14 ";
+  f_.Com(25).text = "42  ";
+  f_.Com(28).text = "  7";
+  ExpectDrawn(kHole, Centres()[0]);
+  EXPECT_EQ(f_.pendingHistory, "25 42\r\n27 M14\r\n28 7\r\n");
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip

@@ -178,5 +178,28 @@ TEST_F(SectionRoundTrip, RefusalsWriteNothing) {
   ExpectEachRefused(kStraight, rows, [](Form&, int) {});
 }
 
+// Blanks around a typed text carry no meaning: they are dropped and the
+// section is drawn. One left inside a text splits its field, so the press is
+// refused, writing and remembering nothing.
+TEST_F(SectionRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"a suffix with a blank", 0, 89, "断面 図", blank + "「断面 図」"},
+      {"a letter with a blank", 0, 83, "A 1", blank + "「A 1」"},
+  };
+  ExpectEachRefused(kStraight, rows, [](Form&, int) {});
+
+  const std::vector<Fill> fills = {
+      {"outer blanks on both sides",
+       [](Form& f) {
+         f.Com(83).text = " E ";
+         f.Com(89).text = "断面図  ";
+         f.Com(87).text = " 4";
+       },
+       {"\"E\r\n", "断面図\r\n"}},
+  };
+  ExpectEachDrawn(kStraight, fills, {StraightCut("0")});
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip

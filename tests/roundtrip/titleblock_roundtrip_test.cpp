@@ -187,5 +187,29 @@ TEST_F(TitleBlockRoundTrip, RefusalsWriteNothing) {
   ExpectEachRefused(kTitleBlock, rows, [](Form& f, int kind) { Cell(f, kind); });
 }
 
+// Blanks around a typed text carry no meaning: they are dropped and the
+// text is drawn. One left inside a text splits its field, so the press is
+// refused, writing and remembering nothing.
+TEST_F(TitleBlockRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"a part name with a blank", 1, 101, "ブラケット 左", blank + "「ブラケット 左」"},
+      {"a lower text with a blank", 1, 102, "SS400 t6", blank + "「SS400 t6」"},
+      {"a designer with a blank", 4, 105, "山田 太郎", blank + "「山田 太郎」"},
+  };
+  ExpectEachRefused(kTitleBlock, rows, [](Form& f, int kind) { Cell(f, kind); });
+
+  const std::vector<Fill> fills = {
+      {"outer blanks on both sides",
+       [](Form& f) {
+         Cell(f, 1);
+         f.Com(101).text = " ブラケット左 ";
+         f.Com(102).text = "SS400  ";
+       },
+       {"\"ブラケット左\r\n", "\"SS400\r\n"}},
+  };
+  ExpectEachDrawn(kTitleBlock, fills, Cells());
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip

@@ -246,5 +246,42 @@ TEST_F(ToleranceRoundTrip, RefusalsWriteNothing) {
   }
 }
 
+// Blanks around a typed text carry no meaning: they are dropped and the
+// dimension is drawn. One left inside a deviation splits its field and is
+// refused; the quoted note is read to the end of the line, so its inner
+// blanks are drawn as typed.
+TEST_F(ToleranceRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"an own deviation with a blank", kOwn, 70, "+0. 01", blank + "「+0. 01」"},
+      {"a hole fit with a blank", kHole, 52, "H 7",
+       "「H 7」の寸法区分が公差表ファイルにありません：" + f_.Com(54).text + "公差.dat"},
+  };
+  ExpectEachRefused(kLinear, rows,
+                    [](Form& f, int kind) { Kind(f, static_cast<ToleranceKind>(kind)); });
+
+  const std::vector<Fill> fills = {
+      {"outer blanks around own deviations",
+       [](Form& f) {
+         Kind(f, kOwn);
+         f.Com(70).text = " +0.02 ";
+         f.Com(71).text = "-0.01  ";
+         f.Com(47).text = " 0.5";
+       },
+       {"\"+0.02\r\n", "\"-0.01\r\n"}},
+  };
+  ExpectEachDrawn(kLinear, fills, Lengths());
+  // The note goes under a diameter's shoulder.
+  const std::vector<Fill> quoted = {
+      {"a quoted note with inner blanks",
+       [](Form& f) {
+         f.Check("H67").ticked = true;
+         f.Com(14).text = "  焼入れ 後  HRC50 ";
+       },
+       {"\"焼入れ 後  HRC50\r\n"}},
+  };
+  ExpectEachDrawn(kDiameter, quoted, Circles());
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip

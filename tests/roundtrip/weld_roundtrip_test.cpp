@@ -258,5 +258,36 @@ TEST_F(WeldRoundTrip, RefusalsWriteNothing) {
   ExpectEachRefused(kWeld, rows, [](Form& f, int) { Kind(f, 4, 3); });
 }
 
+// Blanks around a typed text carry no meaning: they are dropped and the
+// symbol is drawn. One left inside a text splits its field, so the press is
+// refused, writing and remembering nothing.
+TEST_F(WeldRoundTrip, BlanksAroundATextGoOneInsideIsRefused) {
+  const std::string blank = params::kBlankRefused;
+  const std::vector<Refusal> rows = {
+      {"a process typed with a blank", 0, 37, "ｱｰｸ 溶接", blank + "「ｱｰｸ 溶接」"},
+      {"a length and pitch with a blank", 0, 43, "50 (3)-150", blank + "「50 (3)-150」"},
+      {"a groove angle with a blank", 0, 38, "60 °", blank + "「60 °」"},
+      {"a depth with a blank", 0, 157, "1 2", blank + "「1 2」"},
+  };
+  ExpectEachRefused(kWeld, rows, [](Form& f, int) { Kind(f, 4, 3); });
+
+  const std::vector<Fill> fills = {
+      {"outer blanks on both sides",
+       [](Form& f) {
+         Kind(f, 4, 3);
+         f.Com(37).text = " ｱｰｸ溶接  ";
+         f.Com(42).text = "  50(3)-150";
+         f.Com(39).text = "45° ";
+         f.Com(159).text = "   ";  // blanks alone: no text
+         f.Com(59).text = " 3 ";
+       },
+       {"\"ｱｰｸ溶接\r\n", "\"50(3)-150\r\n", "\"45°\r\n"}},
+      {"a process code whose name holds a blank",
+       [](Form& f) { f.Com(37).text = "WA:ｱｰｸ 溶接"; },
+       {"\"WA\r\n"}},
+  };
+  ExpectEachDrawn(kWeld, fills, Leaders());
+}
+
 }  // namespace
 }  // namespace mokrav::roundtrip
