@@ -357,6 +357,7 @@ SettingsWindow::SettingsWindow(Form& model)
   }
   // Switching tabs only swaps the page in front; no procedure runs.
   tabs_->OnChange([this](int i) { book_->ChangeSelection(static_cast<std::size_t>(i)); });
+  Bind(wxEVT_CHAR_HOOK, &SettingsWindow::OnCharHook, this);
 
   msg_ = new wxTextCtrl(client, wxID_ANY, wxString(), wxPoint(10, 325), wxSize(307, 20), 0,
                         wxDefaultValidator, "MSG");
@@ -488,6 +489,27 @@ void SettingsWindow::ClickButton(const std::string& name) {
   }
   ModelToWidgets();
   if (name == "Command1" && model_.quitRequested) Close(true);
+}
+
+void SettingsWindow::OnCharHook(wxKeyEvent& event) {
+  int step = 0;
+  if (event.ControlDown() && !event.AltDown()) {
+    switch (event.GetKeyCode()) {
+      case WXK_TAB: step = event.ShiftDown() ? -1 : 1; break;
+      case WXK_PAGEDOWN:
+      case WXK_NUMPAD_PAGEDOWN: step = event.ShiftDown() ? 0 : 1; break;
+      case WXK_PAGEUP:
+      case WXK_NUMPAD_PAGEUP: step = event.ShiftDown() ? 0 : -1; break;
+      default: break;
+    }
+  }
+  if (step == 0) {
+    event.Skip();
+    return;
+  }
+  tabs_->Step(step);
+  // The focus moves onto the page in front, never stays on a hidden one.
+  pages_[static_cast<std::size_t>(tabs_->Selection())]->SetFocus();
 }
 
 void SettingsWindow::OnOptionToggle(const std::string& array, int index) {

@@ -57,6 +57,7 @@ class SettingsWindow : public wxFrame {
   // its procedure reports that the exit work is done.
   void ClickButton(const std::string& name);
 
+  TabStrip* Tabs() const { return tabs_; }
   int TabCount() const;
   wxString TabCaption(int tab) const;
   int SelectedTab() const;
@@ -76,6 +77,10 @@ class SettingsWindow : public wxFrame {
   friend class PageBuilder;
 
   void OnOptionToggle(const std::string& array, int index);
+  // Ctrl+Tab and Ctrl+PageDown bring the next tab to the front,
+  // Ctrl+Shift+Tab and Ctrl+PageUp the one before, as in a tabbed dialog;
+  // every other key goes on to the control that has the focus.
+  void OnCharHook(wxKeyEvent& event);
 
   Form& model_;
   TabStrip* tabs_ = nullptr;

@@ -12,6 +12,8 @@
 #include <set>
 #include <string>
 
+#include <gtk/gtk.h>
+
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -30,6 +32,7 @@
 #include "settings/form.h"
 #include "settings/gui/look.h"
 #include "settings/gui/symbols.h"
+#include "settings/gui/tabstrip.h"
 #include "settings/gui/window.h"
 #include "settings/procedures.h"
 
@@ -370,6 +373,75 @@ TEST_F(SettingsWindowTest, PictureButtonsShowDistinctDrawings) {
       EXPECT_TRUE(seen.insert(alpha).second) << array << "(" << i << ") repeats another picture";
     }
   }
+}
+
+// As in a tabbed dialog: Ctrl+Tab walks all ten tabs and goes round,
+// Ctrl+Shift+Tab walks back, Ctrl+PageDown and Ctrl+PageUp do the same; the
+// focus follows onto the page in front. A plain Tab only moves the focus.
+TEST_F(SettingsWindowTest, KeyboardWalksEveryTab) {
+  window_->Raise();
+  Get<wxComboBox>("Com37")->SetFocus();
+  Pump(200);
+  wxUIActionSimulator sim;
+  auto press = [&](int key, int modifiers) {
+    sim.Char(key, modifiers);
+    Pump(120);
+  };
+  auto expectFront = [&](int tab) {
+    EXPECT_EQ(window_->SelectedTab(), tab);
+    wxWindow* page = window_->TabPageWindow(tab);
+    EXPECT_TRUE(page->IsShownOnScreen()) << tab;
+    wxWindow* focus = wxWindow::FindFocus();
+    EXPECT_TRUE(focus != nullptr && page->IsDescendant(focus)) << "focus not on tab " << tab;
+  };
+  for (int i = 1; i <= 10; ++i) {
+    SCOPED_TRACE(i);
+    press(WXK_TAB, wxMOD_CONTROL);
+    expectFront(i % 10);
+  }
+  for (int i = 9; i >= 7; --i) {
+    press(WXK_TAB, wxMOD_CONTROL | wxMOD_SHIFT);
+    expectFront(i);
+  }
+  press(WXK_PAGEDOWN, wxMOD_CONTROL);
+  expectFront(8);
+  press(WXK_PAGEDOWN, wxMOD_CONTROL);
+  press(WXK_PAGEDOWN, wxMOD_CONTROL);
+  expectFront(0);
+  press(WXK_PAGEUP, wxMOD_CONTROL);
+  expectFront(9);
+  press(WXK_TAB, 0);
+  EXPECT_EQ(window_->SelectedTab(), 9);
+}
+
+// Each tab header tells accessibility tools that it is a page tab and its
+// caption; the one in front says so.
+TEST_F(SettingsWindowTest, TabCaptionsAreExposedToAccessibilityTools) {
+  TabStrip* strip = window_->Tabs();
+  ASSERT_NE(strip, nullptr);
+  AtkObject* list = gtk_widget_get_accessible(strip->GetHandle());
+  EXPECT_EQ(atk_object_get_role(list), ATK_ROLE_PAGE_TAB_LIST);
+  ASSERT_EQ(atk_object_get_n_accessible_children(list), window_->TabCount());
+  for (int i = 0; i < window_->TabCount(); ++i) {
+    SCOPED_TRACE(i);
+    AtkObject* tab = atk_object_ref_accessible_child(list, i);
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(atk_object_get_role(tab), ATK_ROLE_PAGE_TAB);
+    EXPECT_EQ(std::string(atk_object_get_name(tab)), Utf8(window_->TabCaption(i)));
+    EXPECT_EQ(std::string(atk_object_get_description(tab)), i == 0 ? "選択されています" : "");
+    g_object_unref(tab);
+  }
+  window_->SelectTab(5);
+  AtkObject* front = gtk_widget_get_accessible(strip->Header(5)->GetHandle());
+  EXPECT_EQ(std::string(atk_object_get_description(front)), "選択されています");
+  EXPECT_EQ(std::string(atk_object_get_description(gtk_widget_get_accessible(strip->Header(0)->GetHandle()))), "");
+}
+
+// A click on a tab header brings its page to the front.
+TEST_F(SettingsWindowTest, ClickOnATabHeaderShowsItsPage) {
+  ClickOn(window_->Tabs()->Header(7));
+  EXPECT_EQ(window_->SelectedTab(), 7);
+  EXPECT_TRUE(window_->TabPageWindow(7)->IsShownOnScreen());
 }
 
 }  // namespace
