@@ -56,14 +56,14 @@ void Weld(PageBuilder& b) {
   b.Check("H36", 314, 48, 64);
 
   // The reference line with the back side above and the near side below;
-  // the process box sits at the tail.
+  // the process box sits at the tail, wide enough for its longest process.
   const int line = 137;
   b.Paint([line](wxDC& dc) {
     dc.SetPen(Ink(2));
-    dc.DrawLine(26, line, 292, line);
+    dc.DrawLine(26, line, 286, line);
     dc.SetPen(Ink(1));
-    dc.DrawLine(292, line, 300, line - 10);
-    dc.DrawLine(292, line, 300, line + 10);
+    dc.DrawLine(286, line, 294, line - 10);
+    dc.DrawLine(286, line, 294, line + 10);
   });
   b.Text(U("裏"), 6, 108);
   b.Text(U("手前"), 2, 148);
@@ -79,7 +79,7 @@ void Weld(PageBuilder& b) {
   b.Combo("Com43", 168, 142, 92);
   b.Combo("Com162", 60, 168, 96);
   b.Combo("Com156", 160, 168, 100);
-  b.Combo("Com37", 302, line - kH / 2, 102);
+  b.Combo("Com37", 296, line - kH / 2, 108);
 
   PenBlock(b, "Com7", "Com8", "Com58", "Com61", 210);
   b.Check("H35", 150, 209, 44);
@@ -248,8 +248,9 @@ void FitTolerance(PageBuilder& b) {
   b.Combo("Com52", 10, 48, 54);
   b.Combo("Com53", 66, 48, 54);
   b.Check("H66", 122, 47, 54);
-  b.Combo("Com70", 178, 48, 62);
-  b.Combo("Com71", 178, 74, 62);
+  // Wide enough for the longest deviation, "+0.001".
+  b.Combo("Com70", 178, 48, 66);
+  b.Combo("Com71", 178, 74, 66);
 
   b.Check("H61", 250, 10, 44);
   b.Check("H62", 298, 10, 30);

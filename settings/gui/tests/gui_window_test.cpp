@@ -444,5 +444,59 @@ TEST_F(SettingsWindowTest, ClickOnATabHeaderShowsItsPage) {
   EXPECT_TRUE(window_->TabPageWindow(7)->IsShownOnScreen());
 }
 
+// The width in pixels that `text` takes in `widget`'s font.
+int PixelWidth(GtkWidget* widget, const std::string& text) {
+  PangoLayout* layout = gtk_widget_create_pango_layout(widget, text.c_str());
+  int width = 0, height = 0;
+  pango_layout_get_pixel_size(layout, &width, &height);
+  g_object_unref(layout);
+  return width;
+}
+
+// The width a box shows its text in: the text area of a typing box's entry,
+// or what the cell of a list-only box has left after its padding.
+int TextRoom(wxWindow* box, GtkWidget** textWidget) {
+  GtkWidget* child = gtk_bin_get_child(GTK_BIN(box->GetHandle()));
+  *textWidget = child;
+  if (GTK_IS_ENTRY(child)) {
+    GdkRectangle area;
+    gtk_entry_get_text_area(GTK_ENTRY(child), &area);
+    return area.width;
+  }
+  int room = gtk_widget_get_allocated_width(child);
+  GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(box->GetHandle()));
+  for (GList* c = cells; c != nullptr; c = c->next) {
+    int xpad = 0, ypad = 0;
+    gtk_cell_renderer_get_padding(GTK_CELL_RENDERER(c->data), &xpad, &ypad);
+    room -= 2 * xpad;
+  }
+  g_list_free(cells);
+  return room;
+}
+
+// No item of any box's built-in list is cut off in the box: each one's text
+// is measured against the room the box shows it in, tab by tab.
+TEST_F(SettingsWindowTest, EveryListItemFitsItsBox) {
+  int boxes = 0;
+  for (int tab = 0; tab < window_->TabCount(); ++tab) {
+    window_->SelectTab(tab);
+    Pump(150);
+    for (const ControlSpec& row : ControlTable()) {
+      if (row.kind != ControlKind::Combo || row.tab != tab) continue;
+      ++boxes;
+      wxWindow* box = window_->Control(row.name);
+      ASSERT_NE(box, nullptr) << row.name;
+      GtkWidget* text = nullptr;
+      const int room = TextRoom(box, &text);
+      for (const std::string& item : model_.Combo(row.name).items) {
+        const int width = PixelWidth(text, item);
+        EXPECT_LE(width, room) << row.name << " cuts off \"" << item << "\"";
+      }
+    }
+  }
+  EXPECT_EQ(boxes, 115);
+  EXPECT_EQ(window_->GetClientSize(), wxSize(409, 349));
+}
+
 }  // namespace
 }  // namespace mokrav::gui
