@@ -5,6 +5,8 @@
 #include <iterator>
 #include <exception>
 
+#include <gtk/gtk.h>
+
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -17,6 +19,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/tooltip.h>
 
 #include "settings/gui/look.h"
 #include "settings/gui/page_builder.h"
@@ -63,7 +66,52 @@ std::string OptionName(const std::string& array, int index) {
 
 bool IsBlank(wxUniChar c) { return c == ' ' || c == 0x3000; }
 
+// The width of `text` in the entry's own font, in pixels.
+int EntryTextWidth(GtkWidget* entry, const wxString& text) {
+  PangoLayout* layout = gtk_widget_create_pango_layout(entry, text.utf8_str());
+  int width = 0, height = 0;
+  pango_layout_get_pixel_size(layout, &width, &height);
+  g_object_unref(layout);
+  return width;
+}
+
 }  // namespace
+
+int StatusRoom(wxTextCtrl* status) {
+  GdkRectangle area;
+  gtk_entry_get_text_area(GTK_ENTRY(status->GetHandle()), &area);
+  // Before the first layout the entry has no text area yet.
+  return area.width > 1 ? area.width : status->GetClientSize().x - 8;
+}
+
+wxString StatusLineText(wxTextCtrl* status, const wxString& message) {
+  GtkWidget* entry = status->GetHandle();
+  const int room = StatusRoom(status);
+  auto fits = [&](const wxString& text) { return EntryTextWidth(entry, text) <= room; };
+  if (fits(message)) return message;
+  const wxString dots = wxString::FromUTF8("…");
+  // What failed stands before the first "：", which is kept when it leaves
+  // room for the rest; the path and the reason after it lose characters
+  // from their middle, more from the path's start than from its end, where
+  // the folder, the file and the reason stand.
+  const int at = message.Find(wxString::FromUTF8("："));
+  const wxString head = at == wxNOT_FOUND ? wxString() : message.Left(static_cast<std::size_t>(at) + 1);
+  if (EntryTextWidth(entry, head) <= room / 3) {
+    const wxString rest = message.Mid(head.length());
+    for (std::size_t keep = rest.length(); keep-- > 0;) {
+      const std::size_t left = keep / 3;
+      const wxString text = head + rest.Left(left) + dots + rest.Right(keep - left);
+      if (fits(text)) return text;
+    }
+  }
+  // A long head: the message keeps its start and, at more length, its end.
+  for (std::size_t keep = message.length(); keep-- > 0;) {
+    const std::size_t left = keep / 3;
+    const wxString text = message.Left(left) + dots + message.Right(keep - left);
+    if (fits(text)) return text;
+  }
+  return dots;
+}
 
 wxString WrapText(const wxWindow* window, const wxString& text, int width) {
   wxString out, line;
@@ -373,6 +421,8 @@ SettingsWindow::SettingsWindow(Form& model)
 
   SetClientSize(kClientWidth, kClientHeight);
   ModelToWidgets();
+  // A message of the load event is fitted again once the line has its size.
+  CallAfter([this] { ShowStatus(); });
 }
 
 wxWindow* SettingsWindow::Control(const std::string& name) const {
@@ -427,7 +477,9 @@ void SettingsWindow::WidgetsToModel() {
     }
     model_.Option(name).selected = selected;
   }
-  model_.MSG = Utf8(msg_->GetValue());
+  // The user may type into the status line; what it shows of a message
+  // shortened to fit is not typing, and the message stays whole.
+  if (msg_->GetValue() != shownMsg_) model_.MSG = Utf8(msg_->GetValue());
 }
 
 void SettingsWindow::ModelToWidgets() {
@@ -474,8 +526,23 @@ void SettingsWindow::ModelToWidgets() {
     }
     if (label->GetLabelText() != caption) label->SetLabelText(caption);
   }
+  ShowStatus();
+}
+
+void SettingsWindow::ShowStatus() {
+  // The status line shows as much of the message as it has room for, the
+  // middle shortened; its tool tip holds the message whole.
   const wxString msg = U(model_.MSG);
-  if (msg_->GetValue() != msg) msg_->ChangeValue(msg);
+  shownMsg_ = StatusLineText(msg_, msg);
+  if (msg_->GetValue() != shownMsg_) msg_->ChangeValue(shownMsg_);
+  const wxString tip = msg_->GetToolTip() ? msg_->GetToolTip()->GetTip() : wxString();
+  if (tip != msg) {
+    if (msg.empty()) {
+      msg_->UnsetToolTip();
+    } else {
+      msg_->SetToolTip(msg);
+    }
+  }
 }
 
 void SettingsWindow::ClickButton(const std::string& name) {

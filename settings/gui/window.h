@@ -28,6 +28,15 @@ class PageBuilder;
 // font: at any character, since Japanese has no blanks between words.
 wxString WrapText(const wxWindow* window, const wxString& text, int width);
 
+// The status line's text for a message: the message itself when it fits
+// the line, else the message with characters taken from its middle (from
+// what follows its first "：", the path and the reason of a failure, when
+// the part before it is short) and "…" in their place, so that what failed,
+// the end of the path and why stay on show.
+wxString StatusLineText(wxTextCtrl* status, const wxString& message);
+// The width in pixels that the status line shows text in.
+int StatusRoom(wxTextCtrl* status);
+
 // The designed client area: 6135 x 5235 twips at 15 twips to a pixel.
 inline constexpr int kClientWidth = 409;
 inline constexpr int kClientHeight = 349;
@@ -77,6 +86,7 @@ class SettingsWindow : public wxFrame {
   friend class PageBuilder;
 
   void OnOptionToggle(const std::string& array, int index);
+  void ShowStatus();
   // Ctrl+Tab and Ctrl+PageDown bring the next tab to the front,
   // Ctrl+Shift+Tab and Ctrl+PageUp the one before, as in a tabbed dialog;
   // every other key goes on to the control that has the focus.
@@ -87,6 +97,7 @@ class SettingsWindow : public wxFrame {
   wxSimplebook* book_ = nullptr;
   std::vector<TabPage*> pages_;
   wxTextCtrl* msg_ = nullptr;
+  wxString shownMsg_;  // what the status line shows of the model's MSG
 
   std::map<std::string, wxWindow*> combos_;   // wxChoice (list-only) or wxComboBox
   std::map<std::string, wxWindow*> checks_;   // wxToggleButton

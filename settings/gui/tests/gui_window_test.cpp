@@ -498,5 +498,36 @@ TEST_F(SettingsWindowTest, EveryListItemFitsItsBox) {
   EXPECT_EQ(window_->GetClientSize(), wxSize(409, 349));
 }
 
+// A message longer than the status line: the line shows what failed, the
+// end of the path and the reason, the middle shortened; its tool tip holds
+// the whole message, which stays whole in the model.
+TEST_F(SettingsWindowTest, LongMessageIsReadableWhole) {
+  const std::string folder = folder_.string() + "/一番目のフォルダ/二番目のフォルダ/ないフォルダ/";
+  Get<wxComboBox>("Com54")->ChangeValue(U(folder));
+  window_->ClickButton("Co32");
+  Pump(100);
+  const std::string full = model_.MSG;
+  EXPECT_EQ(full, "作図データを書き込めませんでした：" + folder + "mokrav1.jyd（フォルダがありません）");
+  wxTextCtrl* msg = window_->Msg();
+  ASSERT_NE(msg->GetToolTip(), nullptr);
+  EXPECT_EQ(Utf8(msg->GetToolTip()->GetTip()), full);
+  const std::string shown = Utf8(msg->GetValue());
+  EXPECT_NE(shown, full);
+  EXPECT_EQ(shown.rfind("作図データを", 0), 0u) << shown;
+  const std::string end = "（フォルダがありません）";
+  ASSERT_GE(shown.size(), end.size());
+  EXPECT_EQ(shown.substr(shown.size() - end.size()), end) << shown;
+  EXPECT_NE(shown.find("…"), std::string::npos) << shown;
+  EXPECT_LE(PixelWidth(msg->GetHandle(), shown), StatusRoom(msg));
+  // The shortened text is not taken for the user's typing.
+  window_->WidgetsToModel();
+  EXPECT_EQ(model_.MSG, full);
+  // A short message is shown as it is.
+  window_->ClickButton("Co31");
+  Pump(50);
+  EXPECT_EQ(Utf8(msg->GetValue()), model_.MSG);
+  EXPECT_EQ(Utf8(msg->GetToolTip()->GetTip()), model_.MSG);
+}
+
 }  // namespace
 }  // namespace mokrav::gui
