@@ -33,6 +33,7 @@ std::string FileFailureReason(const std::exception& failure, const std::filesyst
       {EDQUOT, "ディスクがいっぱいです", "ディスクがいっぱいです"},
       {EROFS, "読み取り専用です", "読み取り専用です"},
       {ENOTDIR, "保存先がフォルダではありません", "保存先がフォルダではありません"},
+      {EISDIR, "同じ名前のフォルダがあります", "同じ名前のフォルダがあります"},
   };
   for (const auto& k : known) {
     if (StartsWith(why, std::strerror(k.code))) return writing ? k.onWrite : k.onRead;

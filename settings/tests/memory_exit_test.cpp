@@ -129,6 +129,8 @@ TEST(Exit, FailedAppendKeepsHistoryAndStaysOpen) {
   EXPECT_FALSE(f.quitRequested);
   EXPECT_EQ(f.pendingHistory, queued);
   EXPECT_NE(f.MSG.find("終了"), std::string::npos) << f.MSG;
+  EXPECT_EQ(f.MSG, "追加データを保存できません：" + dir.MemoryFile().string() +
+                       "（同じ名前のフォルダがあります）。確認して、もう一度「終了」を押してください");
 
   // Once the user has put things right, the same press saves everything.
   std::filesystem::remove(dir.MemoryFile());

@@ -30,6 +30,7 @@ TEST(FileReason, EverydayCausesInJapanese) {
       {EDQUOT, "ディスクがいっぱいです", "ディスクがいっぱいです"},
       {EROFS, "読み取り専用です", "読み取り専用です"},
       {ENOTDIR, "保存先がフォルダではありません", "保存先がフォルダではありません"},
+      {EISDIR, "同じ名前のフォルダがあります", "同じ名前のフォルダがあります"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.code);
