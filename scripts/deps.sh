@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, from Debian's packages.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config libgtest-dev googletest
+packages=(build-essential cmake ninja-build pkg-config python3 libgtest-dev googletest
           libwxgtk3.2-dev libgtk-3-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic fonts-ipafont-mincho)
 missing=()
 for p in "${packages[@]}"; do
