@@ -1,0 +1,22 @@
+// What MOKRAVR reads: its item capacity, the command-line word that names its
+// parameter file, the parameter fields that name text types and its
+// picked-point tests (exchange::ReadToolHostValues).
+#pragma once
+
+#include "exchange/tools.h"
+
+namespace hole {
+
+inline const exchange::ToolKeys kKeys{
+    .run = {.name = "MOKRAVR", .capacity = 100, .parameterWord = 1},
+    .points = {
+        {.key = "hp1 ", .blanks = 3, .point = 1},
+        {.key = "hp2 ", .blanks = 3, .point = 2},
+    },
+    // It writes no text, so it asks for no character sizes; a drawing
+    // without an "hs" item is drawn at scale 1.
+    .hostText = false,
+    .scaleWithoutHs = 1,
+};
+
+}  // namespace hole
