@@ -78,13 +78,16 @@ void ToolRunTest::ExpectDrawings(const std::vector<DrawCase>& cases) {
 }
 
 void ToolRunTest::ExpectFailure(const std::string& exchange, const std::optional<std::string>& parameterFile,
-                                const std::string& args) {
+                                const std::string& args, const std::string& message) {
+  ASSERT_FALSE(message.empty()) << "a failure case names the message it expects";
   fs::remove(dir_ / tool_.parameterFile);
   Write("jwc_temp.txt", exchange);
   if (parameterFile) Write(tool_.parameterFile, *parameterFile);
   EXPECT_NE(Run(args), 0);
   const std::string err = Read("err.txt");
-  EXPECT_EQ(err.rfind(std::string(tool_.name) + ": ", 0), 0u) << err;
+  const std::string start = std::string(tool_.name) + ": ";
+  EXPECT_EQ(err.rfind(start, 0), 0u) << err;
+  EXPECT_NE(err.find(message, start.size()), std::string::npos) << "expected \"" << message << "\" in: " << err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
   EXPECT_EQ(Read("jwc_temp.txt"), exchange);
 }
@@ -93,7 +96,7 @@ void ToolRunTest::ExpectFailures(const std::vector<FailureCase>& cases) {
   for (const FailureCase& f : cases) {
     SCOPED_TRACE(f.name);
     ExpectFailure(Cp932(f.exchange), f.params ? std::optional(Cp932(*f.params)) : std::nullopt,
-                  f.args.empty() ? tool_.args : f.args);
+                  f.args.empty() ? tool_.args : f.args, f.message);
   }
 }
 
