@@ -8,8 +8,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
+#include "fuzz/input.h"
 #include "platform/cp932.h"
 
 namespace fs = std::filesystem;
@@ -55,7 +57,21 @@ std::string ToolRunTest::Read(const fs::path& name) const {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// With MOKRAV_FUZZ_SEEDS set, each run is kept as a seed of its tool's
+// fuzz harness (fuzz/input.h) in that folder's subfolder named after the tool.
+void ToolRunTest::KeepSeed(const std::string& args) const {
+  const char* seeds = std::getenv("MOKRAV_FUZZ_SEEDS");
+  if (!seeds || !*seeds) return;
+  const std::size_t blank = args.find(' ');
+  const std::string input = fuzz::JoinInput({Read("jwc_temp.txt"), Read(tool_.parameterFile),
+                                             blank == std::string::npos ? "" : args.substr(blank + 1)});
+  const fs::path folder = fs::path(seeds) / tool_.name;
+  fs::create_directories(folder);
+  std::ofstream(folder / std::to_string(std::hash<std::string>()(input)), std::ios::binary) << input;
+}
+
 int ToolRunTest::Run(const std::string& args) {
+  KeepSeed(args);
   const std::string cmd = "cd '" + dir_.string() + "' && '" + tool_.path + "' " + args + " 2>err.txt";
   const int status = std::system(cmd.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -119,6 +119,9 @@ class ToolRunTest : public ::testing::Test {
 
   const Tool tool_;
   std::filesystem::path dir_;
+
+ private:
+  void KeepSeed(const std::string& args) const;
 };
 
 }  // namespace exchange::test
