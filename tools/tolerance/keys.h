@@ -1,6 +1,5 @@
-// What MOKRAVT reads: its item capacity, the command-line word that names its
-// parameter file, the parameter fields that name text types and its
-// picked-point tests (exchange::ReadToolHostValues).
+// The key set of MOKRAVT: what it reads of the host's items and where its
+// parameter file is named (exchange::ToolKeys).
 #pragma once
 
 #include "exchange/tools.h"
