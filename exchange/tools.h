@@ -1,6 +1,7 @@
-// What each of the eight tools reads: its item capacity, the word that
-// names its parameter file, the parameter fields that hold text types and
-// its picked-point tests. One declaration per tool; one reader for all.
+// What a drawing tool reads: its item capacity, the word that names its
+// parameter file, the parameter fields that hold text types and its
+// picked-point tests. Each tool declares its own set in its folder
+// (tools/<tool>/keys.h); one reader serves them all.
 #pragma once
 
 #include <string>
@@ -13,20 +14,11 @@ namespace exchange {
 
 struct ToolKeys {
   ToolSpec run;
-  std::vector<std::size_t> textTypeFields;  // parameter fields that name a text type
+  std::vector<std::size_t> textTypeFields = {};  // parameter fields that name a text type
   std::vector<PointTest> points;
   bool hostText = true;           // tests "hcw", "hcd", "hch"
   double scaleWithoutHs = 0;      // the group scale when no "hs" item comes
 };
-
-extern const ToolKeys kSectionKeys;     // MOKRAVP
-extern const ToolKeys kHoleKeys;        // MOKRAVR
-extern const ToolKeys kWeldKeys;        // MOKRAVW
-extern const ToolKeys kFinishKeys;      // MOKRAVF
-extern const ToolKeys kToleranceKeys;   // MOKRAVT
-extern const ToolKeys kGeomTolKeys;     // MOKRAVG
-extern const ToolKeys kBalloonKeys;     // MOKRAVL
-extern const ToolKeys kTitleBlockKeys;  // MOKRAVB
 
 // The key pass and the scale pass for a tool, with its text types taken
 // from the parameter fields. A missing field is a ToolError; a field that is

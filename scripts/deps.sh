@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need, from Debian's packages.
+# Installs what building, running and testing need, from Debian's packages;
+# with package names as arguments, those instead.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config libgtest-dev googletest
+packages=(build-essential cmake ninja-build pkg-config python3 libgtest-dev googletest
           libwxgtk3.2-dev libgtk-3-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic fonts-ipafont-mincho)
+[ $# -eq 0 ] || packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs every test (the window's under Xvfb).
+# Installs what is needed, builds, and runs every test (the window's under
+# Xvfb), then the tools' fuzz harnesses, seeded from the tests' own runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$(nproc)"
+rm -rf build/fuzz-seeds
+MOKRAV_FUZZ_SEEDS="$PWD/build/fuzz-seeds" \
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$(nproc)"
+bash scripts/fuzz.sh

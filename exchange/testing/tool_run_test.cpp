@@ -8,8 +8,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
+#include "fuzz/input.h"
 #include "platform/cp932.h"
 
 namespace fs = std::filesystem;
@@ -55,7 +57,21 @@ std::string ToolRunTest::Read(const fs::path& name) const {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// With MOKRAV_FUZZ_SEEDS set, each run is kept as a seed of its tool's
+// fuzz harness (fuzz/input.h) in that folder's subfolder named after the tool.
+void ToolRunTest::KeepSeed(const std::string& args) const {
+  const char* seeds = std::getenv("MOKRAV_FUZZ_SEEDS");
+  if (!seeds || !*seeds) return;
+  const std::size_t blank = args.find(' ');
+  const std::string input = fuzz::JoinInput({Read("jwc_temp.txt"), Read(tool_.parameterFile),
+                                             blank == std::string::npos ? "" : args.substr(blank + 1)});
+  const fs::path folder = fs::path(seeds) / tool_.name;
+  fs::create_directories(folder);
+  std::ofstream(folder / std::to_string(std::hash<std::string>()(input)), std::ios::binary) << input;
+}
+
 int ToolRunTest::Run(const std::string& args) {
+  KeepSeed(args);
   const std::string cmd = "cd '" + dir_.string() + "' && '" + tool_.path + "' " + args + " 2>err.txt";
   const int status = std::system(cmd.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -78,13 +94,16 @@ void ToolRunTest::ExpectDrawings(const std::vector<DrawCase>& cases) {
 }
 
 void ToolRunTest::ExpectFailure(const std::string& exchange, const std::optional<std::string>& parameterFile,
-                                const std::string& args) {
+                                const std::string& args, const std::string& message) {
+  ASSERT_FALSE(message.empty()) << "a failure case names the message it expects";
   fs::remove(dir_ / tool_.parameterFile);
   Write("jwc_temp.txt", exchange);
   if (parameterFile) Write(tool_.parameterFile, *parameterFile);
   EXPECT_NE(Run(args), 0);
   const std::string err = Read("err.txt");
-  EXPECT_EQ(err.rfind(std::string(tool_.name) + ": ", 0), 0u) << err;
+  const std::string start = std::string(tool_.name) + ": ";
+  EXPECT_EQ(err.rfind(start, 0), 0u) << err;
+  EXPECT_NE(err.find(message, start.size()), std::string::npos) << "expected \"" << message << "\" in: " << err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
   EXPECT_EQ(Read("jwc_temp.txt"), exchange);
 }
@@ -93,7 +112,7 @@ void ToolRunTest::ExpectFailures(const std::vector<FailureCase>& cases) {
   for (const FailureCase& f : cases) {
     SCOPED_TRACE(f.name);
     ExpectFailure(Cp932(f.exchange), f.params ? std::optional(Cp932(*f.params)) : std::nullopt,
-                  f.args.empty() ? tool_.args : f.args);
+                  f.args.empty() ? tool_.args : f.args, f.message);
   }
 }
 

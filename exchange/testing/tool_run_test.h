@@ -51,11 +51,13 @@ struct DrawCase {
   std::vector<std::string> output;
 };
 
-// One run that must fail: the host's file and the parameter file's whole
-// text (UTF-8; none: no parameter file) and the command line (empty: the
-// tool's usual one).
+// One run that must fail: the part of the stderr line that says why (after
+// the tool's name), the host's file and the parameter file's whole text
+// (UTF-8; none: no parameter file) and the command line (empty: the tool's
+// usual one).
 struct FailureCase {
   const char* name;
+  std::string message;
   std::string exchange;
   std::optional<std::string> params;
   std::string args = "";
@@ -106,17 +108,20 @@ class ToolRunTest : public ::testing::Test {
   void ExpectDrawings(const std::vector<DrawCase>& cases);
 
   // A run that must fail: non-zero exit, one line on stderr that starts
-  // with the tool's name, the host's file byte for byte as it was. The
-  // bytes are written as given; without a parameter text no parameter file
-  // is there (an empty text writes an empty file).
+  // with the tool's name and holds `message` after it, the host's file byte
+  // for byte as it was. The bytes are written as given; without a parameter
+  // text no parameter file is there (an empty text writes an empty file).
   void ExpectFailure(const std::string& exchange, const std::optional<std::string>& parameterFile,
-                     const std::string& args);
+                     const std::string& args, const std::string& message);
 
   // Each case as ExpectFailure, both files written in code page 932.
   void ExpectFailures(const std::vector<FailureCase>& cases);
 
   const Tool tool_;
   std::filesystem::path dir_;
+
+ private:
+  void KeepSeed(const std::string& args) const;
 };
 
 }  // namespace exchange::test

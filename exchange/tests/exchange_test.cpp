@@ -135,19 +135,24 @@ TEST(TextWidth, Rules) {
 #include "exchange/tools.h"
 
 TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
+  // Key sets shaped as the tools declare theirs: a text type in field 0 (the
+  // surface-finish tool), in field 1 (the title-block tool), none at all
+  // with the scale starting at 1 (the hole tool).
+  const std::vector<PointTest> points = {{"hp1 ", 3, 1}, {"hp1-", 2, 1}, {"hp2 ", 3, 2}};
+  const ToolKeys field0{.run = {"T", 100, 3}, .textTypeFields = {0}, .points = points};
+  const ToolKeys field1{.run = {"T", 100, 1}, .textTypeFields = {1}, .points = points};
+  const ToolKeys noText{.run = {"T", 100, 1}, .points = points, .hostText = false, .scaleWithoutHs = 1};
   auto items = Table({"lg1", "hs 2 3", "hcw 1 2 3", "hcd 0.1 0.2 0.3", "hp1-  1 1", "hp2   2 2"});
-  auto f = ReadToolHostValues(items, kFinishKeys, {"2", "x"});
+  auto f = ReadToolHostValues(items, field0, {"2", "x"});
   EXPECT_EQ(f.scale, 3);
   EXPECT_EQ(f.Text("2").width, 2);
   EXPECT_EQ(f.Mark(1), '-');
-  auto b = ReadToolHostValues(items, kTitleBlockKeys, {"x", "3.7"});  // field 1, integer part 3
+  auto b = ReadToolHostValues(items, field1, {"x", "3.7"});  // field 1, integer part 3
   EXPECT_EQ(b.Text("3.7").spacing, 0.3);
-  EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {"a"}), ToolError);
-  EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {"1e30"}), ToolError);
-  EXPECT_THROW(ReadToolHostValues(items, kFinishKeys, {}), ToolError);
-  // The hole tool reads no text sizes and starts its scale at 1.
-  auto h = ReadToolHostValues(Table({"hcw x", "hp1   5 6"}), kHoleKeys, {});
+  EXPECT_THROW(ReadToolHostValues(items, field0, {"a"}), ToolError);
+  EXPECT_THROW(ReadToolHostValues(items, field0, {"1e30"}), ToolError);
+  EXPECT_THROW(ReadToolHostValues(items, field0, {}), ToolError);
+  auto h = ReadToolHostValues(Table({"hcw x", "hp1   5 6"}), noText, {});
   EXPECT_EQ(h.scale, 1);
   EXPECT_EQ(h.At(1).y, 6);
-  EXPECT_EQ(kToleranceKeys.run.capacity, 300u);
 }

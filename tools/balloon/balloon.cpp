@@ -5,9 +5,9 @@
 
 #include "exchange/geometry.h"
 #include "exchange/textwidth.h"
-#include "exchange/tools.h"
 #include "platform/cp932.h"
 #include "platform/widths.h"
+#include "tools/balloon/keys.h"
 
 namespace balloon {
 namespace {
@@ -168,7 +168,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
   const BalloonParams p = ReadParams(fields);
 
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kBalloonKeys, fields);
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& size = host.Text(p.textType);
   const TextMetrics m{size.width, size.spacing, host.scale};
   const bool balloon = p.style == kBalloonStyle;

@@ -2,9 +2,9 @@
 // leader's end (and, for a note, the note's start); it draws a leader with
 // an underlined note or a numbered balloon.
 #include "exchange/toolrun.h"
-#include "exchange/tools.h"
+#include "tools/balloon/keys.h"
 #include "tools/balloon/balloon.h"
 
 int main(int argc, char** argv) {
-  return exchange::RunTool(argc, argv, exchange::kBalloonKeys.run, balloon::Compute);
+  return exchange::RunTool(argc, argv, balloon::kKeys.run, balloon::Compute);
 }

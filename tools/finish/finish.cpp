@@ -5,9 +5,9 @@
 
 #include "exchange/geometry.h"
 #include "exchange/textwidth.h"
-#include "exchange/tools.h"
 #include "platform/cp932.h"
 #include "platform/widths.h"
+#include "tools/finish/keys.h"
 
 namespace finish {
 namespace {
@@ -300,7 +300,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const long long fullWidth = exchange::IntegerField(f[4], "the full-width field (field 4)");
   const long long kind = exchange::IntegerField(f[2], "the finish kind field (field 2)");
 
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kFinishKeys, fields);
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize size = host.Text(f[0]);
 
   const std::string lineLayer = exchange::LayerChoice(f[9], host.layer);

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "exchange/geometry.h"
-#include "exchange/tools.h"
 #include "platform/widths.h"
+#include "tools/geomtol/keys.h"
 
 namespace geomtol {
 namespace {
@@ -27,7 +27,7 @@ LeaderMarks ReadLeaderMarks(const exchange::ItemTable& table) {
   LeaderMarks marks;
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
-    for (const exchange::PointTest& test : exchange::kGeomTolKeys.points) {
+    for (const exchange::PointTest& test : kKeys.points) {
       if (!exchange::HasKey(item, test.key)) continue;
       if (test.key.back() != '-') continue;
       if (test.point == 1) {
@@ -127,7 +127,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const double arrowLength = exchange::Number(f[13], "the arrow length (field 13)");
   const double arrowAngle = exchange::Number(f[14], "the arrow angle (field 14)");
 
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kGeomTolKeys, fields);
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const LeaderMarks marks = ReadLeaderMarks(input.items);
   const std::string lineLayer = exchange::LayerChoice(f[11], host.layer);
   const std::string textLayer = exchange::LayerChoice(f[12], host.layer);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "exchange/tools.h"
+#include "tools/hole/keys.h"
 
 namespace hole {
 namespace {
@@ -73,7 +73,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
 
   // Every "ci" item is read, whatever the kind draws.
   const double largestRadius = LargestCircleRadius(input.items);
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kHoleKeys, fields);
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
 
   const std::string outlineLayer = exchange::LayerChoice(f[15], host.layer);
   const std::string thinLayer = exchange::LayerChoice(f[16], host.layer);

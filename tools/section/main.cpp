@@ -2,9 +2,9 @@
 // line, its two end points and the label point; it draws one section
 // indication.
 #include "exchange/toolrun.h"
-#include "exchange/tools.h"
+#include "tools/section/keys.h"
 #include "tools/section/section.h"
 
 int main(int argc, char** argv) {
-  return exchange::RunTool(argc, argv, exchange::kSectionKeys.run, section::Compute);
+  return exchange::RunTool(argc, argv, section::kKeys.run, section::Compute);
 }

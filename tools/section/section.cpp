@@ -8,8 +8,8 @@
 
 #include "exchange/geometry.h"
 #include "exchange/textwidth.h"
-#include "exchange/tools.h"
 #include "platform/widths.h"
+#include "tools/section/keys.h"
 
 namespace section {
 
@@ -90,7 +90,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   // chosen: that is the through line, as for every pattern but 2.
   const bool stubs = !f[16].empty() && IntegerField(f[16], "the line pattern (field 16)") == 2;
 
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kSectionKeys, fields);
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& size = host.Text(f[0]);
   const double S = host.scale;
 

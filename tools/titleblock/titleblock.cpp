@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "exchange/textwidth.h"
-#include "exchange/tools.h"
+#include "tools/titleblock/keys.h"
 
 namespace titleblock {
 namespace {
@@ -88,7 +88,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const long long align = exchange::IntegerField(f[5], "the alignment (field 5)");
 
   const exchange::HostValues host =
-      exchange::ReadToolHostValues(input.items, exchange::kTitleBlockKeys, fields);
+      exchange::ReadToolHostValues(input.items, kKeys, fields);
   Cell cell;
   cell.corner1 = host.At(1);
   cell.corner2 = host.At(2);

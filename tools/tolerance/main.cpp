@@ -2,9 +2,9 @@
 // dimension (and, for a diameter, selected the circles); it draws one
 // dimension with its value, deviations and fit symbol.
 #include "exchange/toolrun.h"
-#include "exchange/tools.h"
+#include "tools/tolerance/keys.h"
 #include "tools/tolerance/tolerance.h"
 
 int main(int argc, char** argv) {
-  return exchange::RunTool(argc, argv, exchange::kToleranceKeys.run, tolerance::Compute);
+  return exchange::RunTool(argc, argv, tolerance::kKeys.run, tolerance::Compute);
 }

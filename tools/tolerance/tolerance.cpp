@@ -4,8 +4,8 @@
 #include <cmath>
 #include <utility>
 
-#include "exchange/tools.h"
 #include "platform/numtext.h"
+#include "tools/tolerance/keys.h"
 
 namespace tolerance {
 namespace {
@@ -271,7 +271,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   if (kind < 0 || kind > 2)
     throw ToolError("the dimension kind " + std::to_string(kind) + " is none of 0 (linear), 1 (diameter) and 2 (aligned)");
 
-  run.host = exchange::ReadToolHostValues(input.items, exchange::kToleranceKeys, fields);
+  run.host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& value = run.host.Text(run.p.textType);
   const exchange::TextSize& deviation = run.host.Text(run.p.toleranceTextType);
   run.m = {value.width, value.spacing, value.height,

@@ -6,8 +6,8 @@
 
 #include "exchange/exchange.h"
 #include "exchange/geometry.h"
-#include "exchange/tools.h"
 #include "platform/numtext.h"
+#include "tools/weld/keys.h"
 #include "tools/weld/steps.h"
 
 namespace weld {
@@ -74,7 +74,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const double backContour = Number(f(kBackContour), "the back contour (field 23)");
   const double nearContour = Number(f(kNearContour), "the near contour (field 24)");
 
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kWeldKeys, fields);
+  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& size = host.Text(f(kTextType));
   const double S = host.scale;
 

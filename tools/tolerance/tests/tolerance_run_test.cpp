@@ -261,35 +261,58 @@ TEST_F(ToleranceRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string record = "3 2 0 0 1 2 1 1 N 2 3 H7 2 1 -- -- 3 30 0 0 -- -- --";
   const auto with = Replaced;
   struct Failure {
-    std::string name, exchange, record, rows, args;
+    std::string name, message, exchange, record, rows, args;
   };
   std::vector<Failure> failures = {
-      {"five command-line words", good, record, kH7, "jwc_temp.txt 0 0 0 mokrav6.jyd"},
-      {"no such exchange file", good, record, kH7, "nofile.txt 0 0 0 mokrav6.jyd 0"},
-      {"no such parameter file", good, record, kH7, "jwc_temp.txt 0 0 0 mokrav9.jyd 0"},
-      {"a kind that is no number", good, record, kH7, "jwc_temp.txt 0 0 x mokrav6.jyd 0"},
-      {"an axis that is no number", good, record, kH7, "jwc_temp.txt 0 0 0 mokrav6.jyd -"},
-      {"kind 3", good, record, kH7, Args(3)},
-      {"a record of 22 fields", good, "3 2 0 0 1 2 1 1 N 2 3 H7 2 1 -- -- 3 30 0 0 -- --", kH7, Args(0)},
-      {"negative decimals", good, with(record, " 1 N ", " -1 N "), kH7, Args(0)},
-      {"a text type beyond the host's list", good, with(record, "3 2 0", "11 2 0"), kH7, Args(0)},
-      {"a deviation text type that is no number", good, with(record, " H7 2 ", " H7 x "), kH7, Args(0)},
-      {"point 4 never came", with(good, "hp4   5 5\r\n", ""), record, kH7, Args(0)},
-      {"point 3 in the two-blank form", with(good, "hp3   10 5", "hp3-  10 5"), record, kH7, Args(0)},
-      {"point 1 without its y", with(good, "hp1   0 0", "hp1   0"), record, kH7, Args(0)},
-      {"an upper-case layer group", with(good, "lg0", "lgA"), record, kH7, Args(0)},
-      {"no scale for the group", with(good, "lg0", "lgf") + "hs 1 2\r\n", record, kH7, Args(0)},
-      {"a scale that overflows the drawing", with(good, "hs 1 1", "hs 1e308 1"), record, kH7, Args(0)},
-      {"a value on the first bound", good, record, "H7/20/+0.1/0\r\nH7/30/+0.2/0\r\n", Args(0)},
-      {"a value above the last bound", with(good, "20 0", "600 0"), record, kH7, Args(0)},
-      {"no rows at all", good, record, "", Args(0)},
-      {"the chosen row lacks its lower deviation", good, record, "H7/10/+0.1/0\r\nH7/30/+0.2\r\n", Args(0)},
-      {"a bound that is no number", good, record, "H7/10/+0.1/0\r\nH7/x/+0.2/0\r\n", Args(0)},
-      {"aligned with p1 = p2", with(good, "20 0", "0 0"), record, kH7, Args(2)},
-      {"diameter without a circle", good, record, kH7, Args(1)},
-      {"diameter with p2 on the centre", with(good, "20 0", "0 0") + "ci 0 0 5\r\n", record, kH7, Args(1)},
-      {"diameter with p2 on the circle", with(good, "20 0", "3 4") + "ci 0 0 5\r\n", record, kH7, Args(1)},
-      {"a circle whose radius is no number", good + "ci 0 0 r\r\n", record, kH7, Args(1)},
+      {"five command-line words", "the command line has 5 words; the tool needs six",
+       good, record, kH7, "jwc_temp.txt 0 0 0 mokrav6.jyd"},
+      {"no such exchange file", "the exchange file: cannot open nofile.txt",
+       good, record, kH7, "nofile.txt 0 0 0 mokrav6.jyd 0"},
+      {"no such parameter file", "the parameter file: cannot open mokrav9.jyd",
+       good, record, kH7, "jwc_temp.txt 0 0 0 mokrav9.jyd 0"},
+      {"a kind that is no number", "the dimension kind (command-line word 3) \"x\" is not a number",
+       good, record, kH7, "jwc_temp.txt 0 0 x mokrav6.jyd 0"},
+      {"an axis that is no number", "the dimension axis (command-line word 5) \"-\" is not a number",
+       good, record, kH7, "jwc_temp.txt 0 0 0 mokrav6.jyd -"},
+      {"kind 3", "the dimension kind 3 is none of 0 (linear), 1 (diameter) and 2 (aligned)",
+       good, record, kH7, Args(3)},
+      {"a record of 22 fields", "the parameter line has 22 fields; it needs 23",
+       good, "3 2 0 0 1 2 1 1 N 2 3 H7 2 1 -- -- 3 30 0 0 -- --", kH7, Args(0)},
+      {"negative decimals", "the number of decimals \"-1\" is negative",
+       good, with(record, " 1 N ", " -1 N "), kH7, Args(0)},
+      {"a text type beyond the host's list", "the host's item \"hcw\" lists no text type 11",
+       good, with(record, "3 2 0", "11 2 0"), kH7, Args(0)},
+      {"a deviation text type that is no number", "the text type \"x\" is not a number",
+       good, with(record, " H7 2 ", " H7 x "), kH7, Args(0)},
+      {"point 4 never came", "point 4 was not picked", with(good, "hp4   5 5\r\n", ""), record, kH7, Args(0)},
+      {"point 3 in the two-blank form", "point 3 \"hp3-  10 5\" does not have its coordinates where expected",
+       with(good, "hp3   10 5", "hp3-  10 5"), record, kH7, Args(0)},
+      {"point 1 without its y", "point 1 \"hp1   0\" lacks its y coordinate",
+       with(good, "hp1   0 0", "hp1   0"), record, kH7, Args(0)},
+      {"an upper-case layer group", "the current layer group \"A\"", with(good, "lg0", "lgA"), record, kH7, Args(0)},
+      {"no scale for the group", "the host's scale item lists no scale for layer group 15",
+       with(good, "lg0", "lgf") + "hs 1 2\r\n", record, kH7, Args(0)},
+      {"a scale that overflows the drawing", "a coordinate came out as no number",
+       with(good, "hs 1 1", "hs 1e308 1"), record, kH7, Args(0)},
+      {"a value on the first bound", "no tolerance-table row in the parameter file covers the size 20",
+       good, record, "H7/20/+0.1/0\r\nH7/30/+0.2/0\r\n", Args(0)},
+      {"a value above the last bound", "no tolerance-table row in the parameter file covers the size 600",
+       with(good, "20 0", "600 0"), record, kH7, Args(0)},
+      {"no rows at all", "no tolerance-table row in the parameter file covers the size 20", good, record, "", Args(0)},
+      {"the chosen row lacks its lower deviation", "the tolerance-table row \"H7/30/+0.2\" lacks its deviations",
+       good, record, "H7/10/+0.1/0\r\nH7/30/+0.2\r\n", Args(0)},
+      {"a bound that is no number", "the size bound of the tolerance-table row \"H7/x/+0.2/0\" \"x\" is not a number",
+       good, record, "H7/10/+0.1/0\r\nH7/x/+0.2/0\r\n", Args(0)},
+      {"aligned with p1 = p2", "points 1 and 2 coincide, so the aligned dimension has no direction",
+       with(good, "20 0", "0 0"), record, kH7, Args(2)},
+      {"diameter without a circle", "no circle was selected, so there is no diameter to measure",
+       good, record, kH7, Args(1)},
+      {"diameter with p2 on the centre", "the leader's end is the circle's centre, so the leader has no direction",
+       with(good, "20 0", "0 0") + "ci 0 0 5\r\n", record, kH7, Args(1)},
+      {"diameter with p2 on the circle", "the leader's end lies on the circle, so the leader has no length",
+       with(good, "20 0", "3 4") + "ci 0 0 5\r\n", record, kH7, Args(1)},
+      {"a circle whose radius is no number", "a circle's radius \"r\" is not a number",
+       good + "ci 0 0 r\r\n", record, kH7, Args(1)},
   };
   // Every numeric field in turn made no number.
   for (std::size_t field : {4, 5, 6, 7, 9, 10, 16, 17, 18, 19}) {
@@ -300,16 +323,20 @@ TEST_F(ToleranceRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
     f[field] = "x";
     std::string joined = f[0];
     for (std::size_t k = 1; k < f.size(); ++k) joined += " " + f[k];
-    failures.push_back({"field " + std::to_string(field) + " no number", good, joined, kH7, Args(0)});
+    failures.push_back({"field " + std::to_string(field) + " no number",
+                        "(field " + std::to_string(field) + " of the parameter line) \"x\" is not a number", good,
+                        joined, kH7, Args(0)});
   }
-  failures.push_back({"301 exchange items", FilledTo(good, 301), record, kH7, Args(0)});
+  failures.push_back(
+      {"301 exchange items", "the exchange file holds more than 300 items", FilledTo(good, 301), record, kH7, Args(0)});
   std::string rows;
   for (int i = 0; i < 200; ++i) rows += "H7/" + std::to_string(i) + "/+0.1/0\r\n";
-  failures.push_back({"the record and 200 rows", good, record, rows, Args(0)});
+  failures.push_back({"the record and 200 rows", "the parameter file holds more than 200 lines", good, record, rows,
+                      Args(0)});
 
   for (const Failure& f : failures) {
     SCOPED_TRACE(f.name);
-    ExpectFailure(Cp932(f.exchange), Cp932(ParameterFile(f.record, f.rows)), f.args);
+    ExpectFailure(Cp932(f.exchange), Cp932(ParameterFile(f.record, f.rows)), f.args, f.message);
   }
 }
 

@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "exchange/exchange.h"
+#include "tools/tolerance/keys.h"
 #include "tools/tolerance/tolerance.h"
 
 namespace {
 
 using tolerance::ArrowMode;
+
+// The one tool whose item table holds 300 items, not 100.
+TEST(Keys, TheTableHolds300Items) { EXPECT_EQ(tolerance::kKeys.run.capacity, 300u); }
 
 TEST(Rounding, WorksOnTheStoredValueWithAHalfToEven) {
   EXPECT_EQ(tolerance::RoundToDecimals(12.5, 0), 12);
