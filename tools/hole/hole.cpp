@@ -98,7 +98,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
       g = DrawSection({p1, host.At(2), holeSize, pitchX, pitchY, overshoot, kind == 6});
     } else {
       g = DrawPlanView({p1.x, p1.y, pitchX, pitchY, pattern, holeSize, count, rowPitch, arrangement,
-                        overshoot, host.scale});
+                        overshoot});
     }
   }
 
