@@ -183,12 +183,14 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   }
 
   Slots slots;
-  slots[kGroup] = "lg" + host.layerGroup;
-  slots[kLineLayer] = "ly" + exchange::LayerChoice(p.lineLayer, host.layer);
-  slots[kLineType] = "lt1";
-  slots[kColour] = "lc" + p.lineColor;
-  slots[kTextLayer] = "ly" + exchange::LayerChoice(p.textLayer, host.layer);
-  slots[kTextType] = "cn" + p.textType;
+  using exchange::StyleRecords;
+  const StyleRecords style(host);
+  slots[kGroup] = style.LayerGroup();
+  slots[kLineLayer] = style.Layer(p.lineLayer, "the line layer (field 6)");
+  slots[kLineType] = StyleRecords::SolidLineType();
+  slots[kColour] = StyleRecords::Colour(p.lineColor, "the line colour (field 1)");
+  slots[kTextLayer] = style.Layer(p.textLayer, "the text layer (field 7)");
+  slots[kTextType] = StyleRecords::TextType(p.textType, "the text type (field 0)");
 
   if (balloon) {
     DrawBalloon(p1, p2, p, m, size.height, slots);

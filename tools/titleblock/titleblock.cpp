@@ -100,9 +100,10 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const CellRecords texts = PlaceTexts(cell);
 
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  out.Add("ly" + exchange::LayerChoice(f[2], host.layer));
-  out.Add("cn" + f[1]);
+  const exchange::StyleRecords style(host);
+  out.Add(style.LayerGroup());
+  out.Add(style.Layer(f[2], "the text layer (field 2)"));
+  out.Add(exchange::StyleRecords::TextType(f[1], "the text type (field 1)"));
   out.Add(texts.text1);
   out.Add(texts.text2);
   return out;

@@ -133,13 +133,15 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   d.Geometry(20) = exchange::LineRecord(A.x, A.y, barbs.end2.x, barbs.end2.y);
 
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  out.Add("ly" + exchange::LayerChoice(f(kLineLayer), host.layer));
-  out.Add("lt1");
-  out.Add("lc" + f(kLineColor));
+  using exchange::StyleRecords;
+  const StyleRecords style(host);
+  out.Add(style.LayerGroup());
+  out.Add(style.Layer(f(kLineLayer), "the line layer (field 17)"));
+  out.Add(StyleRecords::SolidLineType());
+  out.Add(StyleRecords::Colour(f(kLineColor), "the line colour (field 1)"));
   for (const auto& slot : d.geometry) out.Add(slot);
-  out.Add("ly" + exchange::LayerChoice(f(kTextLayer), host.layer));
-  out.Add("cn" + f(kTextType));
+  out.Add(style.Layer(f(kTextLayer), "the text layer (field 18)"));
+  out.Add(StyleRecords::TextType(f(kTextType), "the text type (field 0)"));
   for (const auto& slot : d.text) out.Add(slot);
   return out;
 }
