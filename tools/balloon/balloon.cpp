@@ -168,6 +168,9 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
   const BalloonParams p = ReadParams(fields);
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = StyleRecords::TextType(p.textType, "the text type (field 0)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kBalloonKeys, fields);
   const exchange::TextSize& size = host.Text(p.textType);
   const TextMetrics m{size.width, size.spacing, host.scale};
@@ -183,14 +186,13 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   }
 
   Slots slots;
-  using exchange::StyleRecords;
   const StyleRecords style(host);
   slots[kGroup] = style.LayerGroup();
   slots[kLineLayer] = style.Layer(p.lineLayer, "the line layer (field 6)");
   slots[kLineType] = StyleRecords::SolidLineType();
   slots[kColour] = StyleRecords::Colour(p.lineColor, "the line colour (field 1)");
   slots[kTextLayer] = style.Layer(p.textLayer, "the text layer (field 7)");
-  slots[kTextType] = StyleRecords::TextType(p.textType, "the text type (field 0)");
+  slots[kTextType] = textType;
 
   if (balloon) {
     DrawBalloon(p1, p2, p, m, size.height, slots);

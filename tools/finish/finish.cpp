@@ -300,17 +300,18 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const long long fullWidth = exchange::IntegerField(f[4], "the full-width field (field 4)");
   const long long kind = exchange::IntegerField(f[2], "the finish kind field (field 2)");
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kFinishKeys, fields);
   const exchange::TextSize size = host.Text(f[0]);
 
   // The header is built before any pick can end the run without a drawing,
   // so a field that would break it always fails.
-  using exchange::StyleRecords;
   const StyleRecords style(host);
   const std::string lineLayer = style.Layer(f[9], "the line layer (field 9)");
   const std::string colour = StyleRecords::Colour(f[1], "the line colour (field 1)");
   const std::string textLayer = style.Layer(f[10], "the text layer (field 10)");
-  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
 
   for (std::size_t i = 1; i <= input.items.Count(); ++i) {
     if (exchange::HasKey(input.items.items[i], "hp1-")) {

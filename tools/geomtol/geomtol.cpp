@@ -127,16 +127,17 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const double arrowLength = exchange::Number(f[13], "the arrow length (field 13)");
   const double arrowAngle = exchange::Number(f[14], "the arrow angle (field 14)");
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string datumType = StyleRecords::TextType(f[0], "the datum text type (field 0)");
+  const std::string valueType = StyleRecords::TextType(f[1], "the value text type (field 1)");
+  const std::string limitType = StyleRecords::TextType(f[2], "the limit text type (field 2)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kGeomTolKeys, fields);
   const LeaderMarks marks = ReadLeaderMarks(input.items);
-  using exchange::StyleRecords;
   const StyleRecords style(host);
   const std::string lineLayer = style.Layer(f[11], "the line layer (field 11)");
   const std::string colour = StyleRecords::Colour(f[3], "the line colour (field 3)");
   const std::string textLayer = style.Layer(f[12], "the text layer (field 12)");
-  const std::string datumType = StyleRecords::TextType(f[0], "the datum text type (field 0)");
-  const std::string valueType = StyleRecords::TextType(f[1], "the value text type (field 1)");
-  const std::string limitType = StyleRecords::TextType(f[2], "the limit text type (field 2)");
 
   const Picks picks = ReadPicks(host, marks, direction);
 

@@ -90,10 +90,12 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   // chosen: that is the through line, as for every pattern but 2.
   const bool stubs = !f[16].empty() && IntegerField(f[16], "the line pattern (field 16)") == 2;
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kSectionKeys, fields);
   const exchange::TextSize& size = host.Text(f[0]);
   const double S = host.scale;
-  using exchange::StyleRecords;
   const StyleRecords style(host);
   const std::string cutLayer = style.Layer(f[4], "the cutting-line layer (field 4)");
   const std::string cutLineType = StyleRecords::LineType(f[3], "the cutting-line line type (field 3)");
@@ -102,7 +104,6 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::string arrowLineType = StyleRecords::LineType(f[6], "the arrow line type (field 6)");
   const std::string arrowColour = StyleRecords::Colour(f[5], "the arrow colour (field 5)");
   const std::string textLayer = style.Layer(f[1], "the text layer (field 1)");
-  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
 
   const Roles roles = RolesOf(cutKind);
   std::vector<Point> points(static_cast<std::size_t>(roles.lastPoint) + 1);

@@ -272,19 +272,20 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   if (kind < 0 || kind > 2)
     throw ToolError("the dimension kind " + std::to_string(kind) + " is none of 0 (linear), 1 (diameter) and 2 (aligned)");
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  run.toleranceTextType = StyleRecords::TextType(run.p.toleranceTextType, "the tolerance text type (field 12)");
+  run.textType = StyleRecords::TextType(run.p.textType, "the text type (field 0)");
   run.host = exchange::ReadToolHostValues(input.items, exchange::kToleranceKeys, fields);
   const exchange::TextSize& value = run.host.Text(run.p.textType);
   const exchange::TextSize& deviation = run.host.Text(run.p.toleranceTextType);
   run.m = {value.width, value.spacing, value.height,
            deviation.width, deviation.spacing, deviation.height, run.host.scale};
-  using exchange::StyleRecords;
   const StyleRecords style(run.host);
   run.group = style.LayerGroup();
   run.lineLayer = style.Layer(run.p.lineLayer, "the line layer (field 14)");
   run.colour = StyleRecords::Colour(run.p.lineColor, "the line colour (field 1)");
   run.textLayer = style.Layer(run.p.textLayer, "the text layer (field 15)");
-  run.toleranceTextType = StyleRecords::TextType(run.p.toleranceTextType, "the tolerance text type (field 12)");
-  run.textType = StyleRecords::TextType(run.p.textType, "the text type (field 0)");
 
   std::vector<exchange::Circle> circles;
   if (kind == static_cast<long long>(Kind::kDiameter)) circles = exchange::Circles(input.items);

@@ -74,6 +74,9 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const double backContour = Number(f(kBackContour), "the back contour (field 23)");
   const double nearContour = Number(f(kNearContour), "the near contour (field 24)");
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = StyleRecords::TextType(f(kTextType), "the text type (field 0)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, exchange::kWeldKeys, fields);
   const exchange::TextSize& size = host.Text(f(kTextType));
   const double S = host.scale;
@@ -133,7 +136,6 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   d.Geometry(20) = exchange::LineRecord(A.x, A.y, barbs.end2.x, barbs.end2.y);
 
   exchange::Output out;
-  using exchange::StyleRecords;
   const StyleRecords style(host);
   out.Add(style.LayerGroup());
   out.Add(style.Layer(f(kLineLayer), "the line layer (field 17)"));
@@ -141,7 +143,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   out.Add(StyleRecords::Colour(f(kLineColor), "the line colour (field 1)"));
   for (const auto& slot : d.geometry) out.Add(slot);
   out.Add(style.Layer(f(kTextLayer), "the text layer (field 18)"));
-  out.Add(StyleRecords::TextType(f(kTextType), "the text type (field 0)"));
+  out.Add(textType);
   for (const auto& slot : d.text) out.Add(slot);
   return out;
 }
