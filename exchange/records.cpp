@@ -1,5 +1,7 @@
 #include "exchange/records.h"
 
+#include <cstdio>
+
 #include "exchange/exchange.h"
 #include "platform/numtext.h"
 
@@ -20,6 +22,55 @@ std::string Pad(double v) {
 
 std::string LayerChoice(const std::string& field, const std::string& current) {
   return field == "--" ? current : field;
+}
+
+namespace {
+
+// The first character of a field that would break the record it goes
+// into, named for the message; empty when there is none.
+std::string Breaking(const std::string& field) {
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    const auto c = static_cast<unsigned char>(field[i]);
+    if (c == ',') return "a comma";
+    if (c == '"') return "a double quote";
+    if (c == '\t') return "a tab";
+    if (c == 0) return "a NUL character (U+0000)";
+    // U+0080 to U+009F, the second row of control characters, in UTF-8.
+    const auto next = i + 1 < field.size() ? static_cast<unsigned char>(field[i + 1]) : 0;
+    const bool secondRow = c == 0xC2 && next >= 0x80 && next <= 0x9F;
+    if (c < 0x20 || c == 0x7F || secondRow) {
+      char code[8];
+      std::snprintf(code, sizeof code, "U+%04X", secondRow ? next : c);
+      return std::string("the control character ") + code;
+    }
+  }
+  return std::string();
+}
+
+std::string StyleRecord(const std::string& key, const std::string& field, const std::string& what) {
+  const std::string why = Breaking(field);
+  if (!why.empty())
+    throw ToolError(what + " holds " + why + ", which no \"" + key + "\" record may hold");
+  return key + field;
+}
+
+}  // namespace
+
+std::string StyleRecords::Layer(const std::string& field, const std::string& what) const {
+  StyleRecord("ly", field, what);
+  return "ly" + LayerChoice(field, layer_);
+}
+
+std::string StyleRecords::Colour(const std::string& field, const std::string& what) {
+  return StyleRecord("lc", field, what);
+}
+
+std::string StyleRecords::LineType(const std::string& field, const std::string& what) {
+  return StyleRecord("lt", field, what);
+}
+
+std::string StyleRecords::TextType(const std::string& field, const std::string& what) {
+  return StyleRecord("cn", field, what);
 }
 
 std::string LineRecord(double x1, double y1, double x2, double y2) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "exchange/exchange.h"
+
 namespace exchange {
 
 // Number text and padded number text (blank before a value >= 0). A value
@@ -15,6 +17,30 @@ std::string Pad(double v);
 
 // The layer to write: the field, or the current layer when the field is "--".
 std::string LayerChoice(const std::string& field, const std::string& current);
+
+// The records that set the layer group, layer, pen and text type of the
+// records after them. The host's own current layer and group are written
+// as it gave them. A parameter field is written as it stands, whatever
+// value the host may know ("nan" and "0x10" are the host's to judge), but
+// a comma (the exchange file's item separator), a double quote or a control
+// character would make the host read items the tool never wrote: such a
+// field is a ToolError naming `what`.
+class StyleRecords {
+ public:
+  explicit StyleRecords(const HostValues& host) : layer_(host.layer), group_(host.layerGroup) {}
+  std::string LayerGroup() const { return "lg" + group_; }
+  // "ly" and the field, or the current layer when the field is "--" ("ly"
+  // alone when the host gave none).
+  std::string Layer(const std::string& field, const std::string& what) const;
+  static std::string Colour(const std::string& field, const std::string& what);    // "lc" and the field
+  static std::string LineType(const std::string& field, const std::string& what);  // "lt" and the field
+  static std::string SolidLineType() { return "lt1"; }  // for tools whose lines take no line-type field
+  static std::string TextType(const std::string& field, const std::string& what);  // "cn" and the field
+
+ private:
+  std::string layer_;
+  std::string group_;
+};
 
 std::string LineRecord(double x1, double y1, double x2, double y2);
 // "ci x y r" with number text.

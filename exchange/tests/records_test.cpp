@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "exchange/exchange.h"
 #include "exchange/records.h"
@@ -36,6 +37,47 @@ TEST(Records, NumbersAndLayers) {
   EXPECT_EQ(LayerChoice("--", "3"), "3");
   EXPECT_EQ(LayerChoice("5", "3"), "5");
   EXPECT_EQ(LayerChoice("--", ""), "");
+}
+
+TEST(Records, StyleRecordsWriteFieldsAsTheyStandUnlessTheyBreakTheRecord) {
+  HostValues host;
+  host.layer = "3";
+  host.layerGroup = "a";
+  const StyleRecords style(host);
+  EXPECT_EQ(style.LayerGroup(), "lga");
+  EXPECT_EQ(style.Layer("--", "the layer"), "ly3");
+  EXPECT_EQ(style.Layer("F", "the layer"), "lyF");
+  EXPECT_EQ(StyleRecords(HostValues()).Layer("--", "the layer"), "ly");
+  EXPECT_EQ(StyleRecords::Colour("nan", "the colour"), "lcnan");
+  EXPECT_EQ(StyleRecords::LineType("0x10", "the line type"), "lt0x10");
+  EXPECT_EQ(StyleRecords::TextType("", "the text type"), "cn");
+  EXPECT_EQ(StyleRecords::TextType("Ａ¢", "the text type"), "cnＡ¢");  // no control character in UTF-8
+  EXPECT_EQ(StyleRecords::SolidLineType(), "lt1");
+
+  const struct {
+    std::string field;
+    const char* named;
+  } breaking[] = {{"3,lg0", "a comma"},
+                  {"\"", "a double quote"},
+                  {"1\tnan", "a tab"},
+                  {"-\v", "the control character U+000B"},
+                  {"1\x7f", "the control character U+007F"},
+                  {"\xc2\x85", "the control character U+0085"},
+                  {std::string("1\0", 2), "a NUL character"}};
+  for (const auto& b : breaking) {
+    SCOPED_TRACE(b.named);
+    try {
+      style.Layer(b.field, "the text layer (field 7)");
+      ADD_FAILURE() << "not refused";
+    } catch (const ToolError& e) {
+      const std::string message = e.what();
+      EXPECT_NE(message.find("the text layer (field 7) holds " + std::string(b.named)), std::string::npos) << message;
+      EXPECT_NE(message.find("\"ly\""), std::string::npos) << message;
+    }
+    EXPECT_THROW(StyleRecords::Colour(b.field, "c"), ToolError);
+    EXPECT_THROW(StyleRecords::LineType(b.field, "t"), ToolError);
+    EXPECT_THROW(StyleRecords::TextType(b.field, "n"), ToolError);
+  }
 }
 
 TEST(Records, OutputKeepsEverySlotAndEndsWithAnEmptyLine) {

@@ -95,7 +95,8 @@ std::string PickedPoint(int number, const std::string& xy, bool dashMark) {
 }
 
 std::string HostFile::Text() const {
-  std::vector<std::string> items = {"hd", "ly" + layer, "lg" + group};
+  std::vector<std::string> items = {"hd", "lg" + group};
+  if (layerItem) items.insert(items.begin() + 1, "ly" + layer);
   items.insert(items.end(), std::begin(kSizes), std::end(kSizes));
   items.insert(items.end(), points.begin(), points.end());
   items.insert(items.end(), more.begin(), more.end());

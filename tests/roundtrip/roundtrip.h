@@ -37,6 +37,7 @@ std::string PickedPoint(int number, const std::string& xy, bool dashMark = false
 // except group 2 (scale 2) and group "a" (scale 0.5).
 struct HostFile {
   std::string layer = "3";          // the current layer
+  bool layerItem = true;            // false: no "ly" item, so no current layer
   std::string group = "0";          // the current layer group
   std::vector<std::string> points;  // PickedPoint items, in the host's order
   std::vector<std::string> more;    // further items, such as a selected circle "ci 0 0 5"

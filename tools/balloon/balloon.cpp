@@ -168,6 +168,9 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
   const BalloonParams p = ReadParams(fields);
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = StyleRecords::TextType(p.textType, "the text type (field 0)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& size = host.Text(p.textType);
   const TextMetrics m{size.width, size.spacing, host.scale};
@@ -183,12 +186,13 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   }
 
   Slots slots;
-  slots[kGroup] = "lg" + host.layerGroup;
-  slots[kLineLayer] = "ly" + exchange::LayerChoice(p.lineLayer, host.layer);
-  slots[kLineType] = "lt1";
-  slots[kColour] = "lc" + p.lineColor;
-  slots[kTextLayer] = "ly" + exchange::LayerChoice(p.textLayer, host.layer);
-  slots[kTextType] = "cn" + p.textType;
+  const StyleRecords style(host);
+  slots[kGroup] = style.LayerGroup();
+  slots[kLineLayer] = style.Layer(p.lineLayer, "the line layer (field 6)");
+  slots[kLineType] = StyleRecords::SolidLineType();
+  slots[kColour] = StyleRecords::Colour(p.lineColor, "the line colour (field 1)");
+  slots[kTextLayer] = style.Layer(p.textLayer, "the text layer (field 7)");
+  slots[kTextType] = textType;
 
   if (balloon) {
     DrawBalloon(p1, p2, p, m, size.height, slots);

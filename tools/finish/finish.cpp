@@ -300,11 +300,18 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const long long fullWidth = exchange::IntegerField(f[4], "the full-width field (field 4)");
   const long long kind = exchange::IntegerField(f[2], "the finish kind field (field 2)");
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize size = host.Text(f[0]);
 
-  const std::string lineLayer = exchange::LayerChoice(f[9], host.layer);
-  const std::string textLayer = exchange::LayerChoice(f[10], host.layer);
+  // The header is built before any pick can end the run without a drawing,
+  // so a field that would break it always fails.
+  const StyleRecords style(host);
+  const std::string lineLayer = style.Layer(f[9], "the line layer (field 9)");
+  const std::string colour = StyleRecords::Colour(f[1], "the line colour (field 1)");
+  const std::string textLayer = style.Layer(f[10], "the text layer (field 10)");
 
   for (std::size_t i = 1; i <= input.items.Count(); ++i) {
     if (exchange::HasKey(input.items.items[i], "hp1-")) {
@@ -339,13 +346,13 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const SymbolSlots slots = DrawFinishSymbol(in);
 
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  out.Add("ly" + lineLayer);
-  out.Add(std::string("lt1"));
-  out.Add("lc" + f[1]);
+  out.Add(style.LayerGroup());
+  out.Add(lineLayer);
+  out.Add(StyleRecords::SolidLineType());
+  out.Add(colour);
   for (const auto& slot : slots.lines) out.Add(slot);
-  out.Add("ly" + textLayer);
-  out.Add("cn" + f[0]);
+  out.Add(textLayer);
+  out.Add(textType);
   for (const auto& slot : slots.texts) out.Add(slot);
   return out;
 }

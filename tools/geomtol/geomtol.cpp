@@ -127,10 +127,17 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const double arrowLength = exchange::Number(f[13], "the arrow length (field 13)");
   const double arrowAngle = exchange::Number(f[14], "the arrow angle (field 14)");
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string datumType = StyleRecords::TextType(f[0], "the datum text type (field 0)");
+  const std::string valueType = StyleRecords::TextType(f[1], "the value text type (field 1)");
+  const std::string limitType = StyleRecords::TextType(f[2], "the limit text type (field 2)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const LeaderMarks marks = ReadLeaderMarks(input.items);
-  const std::string lineLayer = exchange::LayerChoice(f[11], host.layer);
-  const std::string textLayer = exchange::LayerChoice(f[12], host.layer);
+  const StyleRecords style(host);
+  const std::string lineLayer = style.Layer(f[11], "the line layer (field 11)");
+  const std::string colour = StyleRecords::Colour(f[3], "the line colour (field 3)");
+  const std::string textLayer = style.Layer(f[12], "the text layer (field 12)");
 
   const Picks picks = ReadPicks(host, marks, direction);
 
@@ -166,10 +173,10 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   }
 
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  out.Add("ly" + lineLayer);
-  out.Add("lt1");
-  out.Add("lc" + f[3]);
+  out.Add(style.LayerGroup());
+  out.Add(lineLayer);
+  out.Add(StyleRecords::SolidLineType());
+  out.Add(colour);
   for (std::size_t i = kL1; i <= kB3; ++i) out.Add(d.lines[i]);
   if (datumIndicator) {
     // The host's colour of the filled triangle; the lines after it carry no
@@ -178,12 +185,12 @@ exchange::Output Compute(const exchange::ToolInput& input) {
     out.Add(d.solid);
   }
   for (std::size_t i = kB4; i < kLineSlots; ++i) out.Add(d.lines[i]);
-  out.Add("ly" + textLayer);
-  out.Add("cn" + f[0]);
+  out.Add(textLayer);
+  out.Add(datumType);
   out.Add(d.datumText);
-  out.Add("cn" + f[1]);
+  out.Add(valueType);
   out.Add(d.valueText);
-  out.Add("cn" + f[2]);
+  out.Add(limitType);
   out.Add(d.upperText);
   out.Add(d.lowerText);
   return out;

@@ -14,12 +14,18 @@ double SizeField(const std::string& field, const std::string& what) {
   return Number(field == "-" ? std::string("0") : field, what);
 }
 
-// The layer record of a group, its colour and line type, then its records.
-void AddGroup(exchange::Output& out, const std::string& layer, const std::string& color,
-              const std::string& lineType, const std::vector<std::string>& records) {
-  out.Add("ly" + layer);
-  out.Add("lc" + color);
-  out.Add("lt" + lineType);
+// The colour and line-type records of a group.
+struct Pen {
+  std::string colour;
+  std::string lineType;
+};
+
+// The layer record of a group, its pen, then its records.
+void AddGroup(exchange::Output& out, const std::string& layer, const Pen& pen,
+              const std::vector<std::string>& records) {
+  out.Add(layer);
+  out.Add(pen.colour);
+  out.Add(pen.lineType);
   for (const std::string& record : records) out.Add(record);
 }
 
@@ -75,9 +81,17 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const double largestRadius = LargestCircleRadius(input.items);
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
 
-  const std::string outlineLayer = exchange::LayerChoice(f[15], host.layer);
-  const std::string thinLayer = exchange::LayerChoice(f[16], host.layer);
-  const std::string centreLayer = exchange::LayerChoice(f[17], host.layer);
+  using exchange::StyleRecords;
+  const StyleRecords style(host);
+  const Pen outlinePen{StyleRecords::Colour(f[0], "the outline colour (field 0)"),
+                       StyleRecords::LineType(f[1], "the outline line type (field 1)")};
+  const Pen thinPen{StyleRecords::Colour(f[2], "the thin-line colour (field 2)"),
+                    StyleRecords::LineType(f[3], "the thin-line line type (field 3)")};
+  const Pen centrePen{StyleRecords::Colour(f[4], "the centre-line colour (field 4)"),
+                      StyleRecords::LineType(f[5], "the centre-line line type (field 5)")};
+  const std::string outlineLayer = style.Layer(f[15], "the outline layer (field 15)");
+  const std::string thinLayer = style.Layer(f[16], "the thin-line layer (field 16)");
+  const std::string centreLayer = style.Layer(f[17], "the centre-line layer (field 17)");
 
   Groups g;
   if (kind == 3) {
@@ -98,7 +112,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
       g = DrawSection({p1, host.At(2), holeSize, pitchX, pitchY, overshoot, kind == 6});
     } else {
       g = DrawPlanView({p1.x, p1.y, pitchX, pitchY, pattern, holeSize, count, rowPitch, arrangement,
-                        overshoot, host.scale});
+                        overshoot});
     }
   }
 
@@ -106,10 +120,10 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   // pen and its thread circles with the outline pen; the layers stay.
   const bool swap = g.threadFlag == kThreadSwapPens;
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  AddGroup(out, outlineLayer, swap ? f[2] : f[0], swap ? f[3] : f[1], g.outline);
-  AddGroup(out, centreLayer, f[4], f[5], g.centre);
-  AddGroup(out, thinLayer, swap ? f[0] : f[2], swap ? f[1] : f[3], g.thin);
+  out.Add(style.LayerGroup());
+  AddGroup(out, outlineLayer, swap ? thinPen : outlinePen, g.outline);
+  AddGroup(out, centreLayer, centrePen, g.centre);
+  AddGroup(out, thinLayer, swap ? outlinePen : thinPen, g.thin);
   return out;
 }
 

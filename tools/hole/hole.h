@@ -60,8 +60,7 @@ struct PlanInput {
   double count = 0;        // holes in a row
   double rowPitch = 0;
   double arrangement = 0;  // 2 leftwards, 1 centred, anything else rightwards
-  double overshoot = 0;    // how far the centre lines run past a hole, on paper
-  double scale = 1;        // the group scale; the hole and the overshoot are divided by it
+  double overshoot = 0;    // how far the centre lines run past a hole
 };
 Groups DrawPlanView(const PlanInput& in);
 

@@ -36,13 +36,11 @@ Groups DrawPlanView(const PlanInput& in) {
   const ThreadedSize size = StripThreadPrefix(in.holeSize, kThreadSwapPens, kThread);
   g.threadFlag = size.flag;
   const double diameter = size.Diameter();
-  // Only the hole and the overshoot are divided by the scale; the pitches
-  // are taken as they stand.
-  const double S = in.scale;
-  if (S == 0) throw exchange::ToolError("the scale of the current layer group is 0: the plan view divides by it");
-  const double r = (diameter / 2) / S;
+  // The hole, the overshoot and the pitches are all in the units of the
+  // picked points, as in the sections: the group scale plays no part.
+  const double r = diameter / 2;
   const double m = in.count - 1;  // index of the last hole of a row
-  const double ov = in.overshoot / S;
+  const double ov = in.overshoot;
   if (m >= kMostHolesInARow)
     throw exchange::ToolError("a row of " + exchange::Num(in.count) + " holes is more than the " +
                               exchange::Num(kMostHolesInARow) + " a row may hold");

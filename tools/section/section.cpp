@@ -90,9 +90,20 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   // chosen: that is the through line, as for every pattern but 2.
   const bool stubs = !f[16].empty() && IntegerField(f[16], "the line pattern (field 16)") == 2;
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& size = host.Text(f[0]);
   const double S = host.scale;
+  const StyleRecords style(host);
+  const std::string cutLayer = style.Layer(f[4], "the cutting-line layer (field 4)");
+  const std::string cutLineType = StyleRecords::LineType(f[3], "the cutting-line line type (field 3)");
+  const std::string cutColour = StyleRecords::Colour(f[2], "the cutting-line colour (field 2)");
+  const std::string arrowLayer = style.Layer(f[7], "the arrow layer (field 7)");
+  const std::string arrowLineType = StyleRecords::LineType(f[6], "the arrow line type (field 6)");
+  const std::string arrowColour = StyleRecords::Colour(f[5], "the arrow colour (field 5)");
+  const std::string textLayer = style.Layer(f[1], "the text layer (field 1)");
 
   const Roles roles = RolesOf(cutKind);
   std::vector<Point> points(static_cast<std::size_t>(roles.lastPoint) + 1);
@@ -124,19 +135,19 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const EndSlots ends = Ends(g, label.letters);
 
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  out.Add("ly" + exchange::LayerChoice(f[4], host.layer));
-  out.Add("lt" + f[3]);
-  out.Add("lc" + f[2]);
+  out.Add(style.LayerGroup());
+  out.Add(cutLayer);
+  out.Add(cutLineType);
+  out.Add(cutColour);
   out.AddAll({cut.begin(), cut.end()});
-  out.Add("ly" + exchange::LayerChoice(f[7], host.layer));
-  out.Add("lt" + f[6]);
-  out.Add("lc" + f[5]);
+  out.Add(arrowLayer);
+  out.Add(arrowLineType);
+  out.Add(arrowColour);
   out.AddAll({ends.shaft[0], ends.shaft[1], ends.barbA[0], ends.barbB[0], ends.barbA[1], ends.barbB[1],
               ends.stroke[0], ends.stroke[1]});
   out.Add(exchange::LineRecord(labelX, labelPoint.y, labelPoint.x + label.width / 2, labelPoint.y));
-  out.Add("ly" + exchange::LayerChoice(f[1], host.layer));
-  out.Add("cn" + f[0]);
+  out.Add(textLayer);
+  out.Add(textType);
   out.Add(TextAt(labelX, labelPoint.y, label.text));
   out.AddAll({ends.letter.begin(), ends.letter.end()});
   return out;

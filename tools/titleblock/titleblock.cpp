@@ -87,6 +87,8 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   exchange::IntegerField(f[0], "the cell kind (field 0)");
   const long long align = exchange::IntegerField(f[5], "the alignment (field 5)");
 
+  // Text types are checked before the host's sizes are looked up by them.
+  const std::string textType = exchange::StyleRecords::TextType(f[1], "the text type (field 1)");
   const exchange::HostValues host =
       exchange::ReadToolHostValues(input.items, kKeys, fields);
   Cell cell;
@@ -100,9 +102,10 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const CellRecords texts = PlaceTexts(cell);
 
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  out.Add("ly" + exchange::LayerChoice(f[2], host.layer));
-  out.Add("cn" + f[1]);
+  const exchange::StyleRecords style(host);
+  out.Add(style.LayerGroup());
+  out.Add(style.Layer(f[2], "the text layer (field 2)"));
+  out.Add(textType);
   out.Add(texts.text1);
   out.Add(texts.text2);
   return out;

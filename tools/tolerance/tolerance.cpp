@@ -127,28 +127,29 @@ struct Run {
   Metrics m;
   std::vector<std::string> rows;
   exchange::HostValues host;
-  std::string lineLayer, textLayer;
+  // The layer group, layer, colour and text type records.
+  std::string group, lineLayer, colour, textLayer, toleranceTextType, textType;
 };
 
 // The records before the dimension's own lines.
 void AddHeader(const Run& run, exchange::Output& out) {
-  out.Add("lg" + run.host.layerGroup);
-  out.Add("ly" + run.lineLayer);
-  out.Add("lt1");
-  out.Add("lc" + run.p.lineColor);
+  out.Add(run.group);
+  out.Add(run.lineLayer);
+  out.Add(exchange::StyleRecords::SolidLineType());
+  out.Add(run.colour);
 }
 
 // The text layer, then the deviations in their own text type (left out
 // when the fit class asks for no tolerance), then the value's text type.
 void AddDeviations(const Run& run, const exchange::Slot& upper, const exchange::Slot& lower,
                    exchange::Output& out) {
-  out.Add("ly" + run.textLayer);
-  out.Add("cn" + run.p.toleranceTextType);
+  out.Add(run.textLayer);
+  out.Add(run.toleranceTextType);
   if (!IsNoTolerance(run.p.fitClass)) {
     out.Add(upper);
     out.Add(lower);
   }
-  out.Add("cn" + run.p.textType);
+  out.Add(run.textType);
 }
 
 // The record order of the linear and the aligned kind. With fit class "Z"
@@ -271,13 +272,20 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   if (kind < 0 || kind > 2)
     throw ToolError("the dimension kind " + std::to_string(kind) + " is none of 0 (linear), 1 (diameter) and 2 (aligned)");
 
+  using exchange::StyleRecords;
+  // Text types are checked before the host's sizes are looked up by them.
+  run.toleranceTextType = StyleRecords::TextType(run.p.toleranceTextType, "the tolerance text type (field 12)");
+  run.textType = StyleRecords::TextType(run.p.textType, "the text type (field 0)");
   run.host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& value = run.host.Text(run.p.textType);
   const exchange::TextSize& deviation = run.host.Text(run.p.toleranceTextType);
   run.m = {value.width, value.spacing, value.height,
            deviation.width, deviation.spacing, deviation.height, run.host.scale};
-  run.lineLayer = exchange::LayerChoice(run.p.lineLayer, run.host.layer);
-  run.textLayer = exchange::LayerChoice(run.p.textLayer, run.host.layer);
+  const StyleRecords style(run.host);
+  run.group = style.LayerGroup();
+  run.lineLayer = style.Layer(run.p.lineLayer, "the line layer (field 14)");
+  run.colour = StyleRecords::Colour(run.p.lineColor, "the line colour (field 1)");
+  run.textLayer = style.Layer(run.p.textLayer, "the text layer (field 15)");
 
   std::vector<exchange::Circle> circles;
   if (kind == static_cast<long long>(Kind::kDiameter)) circles = exchange::Circles(input.items);

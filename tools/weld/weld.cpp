@@ -60,88 +60,147 @@ double StaggerShift(bool staggered, double S) {
   return shift;
 }
 
-exchange::Output Compute(const exchange::ToolInput& input) {
-  const std::vector<std::string> fields = input.Fields();
-  Field(fields, kFieldCount - 1);  // a record cut short fails before anything is read from it
-  auto f = [&](ParamField n) -> const std::string& { return fields[n]; };
+namespace {
+
+// The parameter line's numbers and text type and the host's values, each
+// checked as it is read, in the order the run reads them.
+struct Request {
+  std::vector<std::string> fields;
+  double arrowLength = 0;
+  double arrowAngle = 0;
+  double kind = 0;
+  double side = 0;
+  double backContour = 0;
+  double nearContour = 0;
+  std::string textType;  // its record
+  exchange::HostValues host;
+  const std::string& f(ParamField n) const { return fields[n]; }
+};
+
+Request Read(const exchange::ToolInput& input) {
+  Request r;
+  r.fields = input.Fields();
+  Field(r.fields, kFieldCount - 1);  // a record cut short fails before anything is read from it
 
   // Word 3 carries a number the host passes; it is not used, but must be one.
   exchange::IntegerField(exchange::Word(input.words, 3), "command-line word 3");
-  const double arrowLength = Number(f(kArrowLength), "the arrow length (field 19)");
-  const double arrowAngle = Number(f(kArrowAngle), "the arrow angle (field 20)");
-  const double kind = Number(f(kWeldKind), "the weld kind (field 2)");
-  const double side = Number(f(kWeldSide), "the weld side (field 7)");
-  const double backContour = Number(f(kBackContour), "the back contour (field 23)");
-  const double nearContour = Number(f(kNearContour), "the near contour (field 24)");
+  r.arrowLength = Number(r.f(kArrowLength), "the arrow length (field 19)");
+  r.arrowAngle = Number(r.f(kArrowAngle), "the arrow angle (field 20)");
+  r.kind = Number(r.f(kWeldKind), "the weld kind (field 2)");
+  r.side = Number(r.f(kWeldSide), "the weld side (field 7)");
+  r.backContour = Number(r.f(kBackContour), "the back contour (field 23)");
+  r.nearContour = Number(r.f(kNearContour), "the near contour (field 24)");
 
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const exchange::TextSize& size = host.Text(f(kTextType));
-  const double S = host.scale;
+  // Text types are checked before the host's sizes are looked up by them.
+  r.textType = exchange::StyleRecords::TextType(r.f(kTextType), "the text type (field 0)");
+  r.host = exchange::ReadToolHostValues(input.items, kKeys, r.fields);
+  return r;
+}
 
+// The leader from the picked points: the arrow tip A, the far end F of the
+// first segment and the junction C with the reference line.
+struct Leader {
+  Point A;
+  Point F;
+  Point C;
+  bool bent = false;
+};
+
+Leader CheckLeader(const exchange::HostValues& host) {
   // A fifth point marks the leader with a bend; the points that are read
   // but not used must still be there and well formed.
-  const bool bent = host.Given(5);
-  const Point A = host.At(1);
+  Leader l;
+  l.bent = host.Given(5);
+  l.A = host.At(1);
   const Point second = host.At(2);
   const Point third = host.At(3);
   host.At(4);
-  if (bent) host.At(5);
-  const Point C = bent ? third : second;
-  const Point F = bent ? second : C;  // far end of the first leader segment
+  if (l.bent) host.At(5);
+  l.C = l.bent ? third : second;
+  l.F = l.bent ? second : l.C;
+  return l;
+}
 
+// The frame every drawing step reads: sizes, kind and sides, the prepared
+// texts and the symbol axis placed right of the junction.
+Frame Place(const Request& r, const Leader& l) {
+  const exchange::TextSize& size = r.host.Text(r.f(kTextType));
+  const double S = r.host.scale;
   Frame fr;
   fr.S = S;
   fr.W = size.width;
   fr.h = size.height;
-  fr.Y = C.y;
-  fr.Cx = C.x;
-  fr.kind = kind;
-  fr.side = side;
-  fr.nearContour = nearContour;
-  fr.backContour = backContour;
-  fr.shift = StaggerShift(f(kStaggered) == "1", S);
-  fr.texts = PrepareTexts({f(kBackDepthField), f(kNearDepthField), f(kBackLengthPitchField),
-                           f(kNearLengthPitchField), f(kProcessCode), f(kNearFinishField), f(kBackFinishField),
-                           f(kBackGrooveAngleField), f(kNearGrooveAngleField), f(kNearRootGapField),
-                           f(kBackRootGapField)},
-                          f(kFullWidth) == "1", size.width, size.spacing, S);
+  fr.Y = l.C.y;
+  fr.Cx = l.C.x;
+  fr.kind = r.kind;
+  fr.side = r.side;
+  fr.nearContour = r.nearContour;
+  fr.backContour = r.backContour;
+  fr.shift = StaggerShift(r.f(kStaggered) == "1", S);
+  fr.texts = PrepareTexts({r.f(kBackDepthField), r.f(kNearDepthField), r.f(kBackLengthPitchField),
+                           r.f(kNearLengthPitchField), r.f(kProcessCode), r.f(kNearFinishField),
+                           r.f(kBackFinishField), r.f(kBackGrooveAngleField), r.f(kNearGrooveAngleField),
+                           r.f(kNearRootGapField), r.f(kBackRootGapField)},
+                          r.f(kFullWidth) == "1", size.width, size.spacing, S);
   const auto& width = fr.texts.width;
 
   // The symbol axis leaves room for the wider depth text left of it.
   const double backDepth = width[kBackDepth];
   const double nearDepth = width[kNearDepth];
   if (backDepth == 0 && nearDepth == 0) {
-    fr.X = C.x + 10 * S;
+    fr.X = l.C.x + 10 * S;
   } else {
-    fr.X = C.x + Larger(backDepth, nearDepth) + 6 * S;
+    fr.X = l.C.x + Larger(backDepth, nearDepth) + 6 * S;
   }
   fr.Lp = Larger(width[kBackLengthPitch], width[kNearLengthPitch]);
   fr.Xe = fr.X + 4 * S + fr.Lp;
+  return fr;
+}
 
+// The symbol, its texts and marks, then the leader with its arrow.
+Drawing Draw(const Request& r, const Leader& l, const Frame& fr) {
   Drawing d;
   DrawSymbols(fr, d);
   SideTexts(fr, d);
-  if (f(kFieldWeld) == "1") FieldWeldFlag(fr, d);
-  if (f(kAllAround) == "1") AllRoundCircle(fr, d);
+  if (r.f(kFieldWeld) == "1") FieldWeldFlag(fr, d);
+  if (r.f(kAllAround) == "1") AllRoundCircle(fr, d);
 
+  const Point& A = l.A;
+  const Point& F = l.F;
+  const Point& C = l.C;
   d.Geometry(1) = exchange::LineRecord(A.x, A.y, F.x, F.y);
-  if (bent) d.Geometry(2) = exchange::LineRecord(F.x, F.y, C.x, C.y);
+  if (l.bent) d.Geometry(2) = exchange::LineRecord(F.x, F.y, C.x, C.y);
   d.Geometry(3) = exchange::LineRecord(C.x, C.y, fr.Xe, fr.Y);
-  if (f(kProcessCode) != "-") TailLines(fr, d);
-  const exchange::ArrowBarbs barbs = exchange::LeaderBarbs(A, F, arrowAngle, arrowLength * S);
+  if (r.f(kProcessCode) != "-") TailLines(fr, d);
+  const exchange::ArrowBarbs barbs = exchange::LeaderBarbs(A, F, r.arrowAngle, r.arrowLength * fr.S);
   d.Geometry(19) = exchange::LineRecord(A.x, A.y, barbs.end1.x, barbs.end1.y);
   d.Geometry(20) = exchange::LineRecord(A.x, A.y, barbs.end2.x, barbs.end2.y);
+  return d;
+}
 
+// The line group with its header, then the text group with its header.
+exchange::Output Emit(const Request& r, const Drawing& d) {
+  using exchange::StyleRecords;
   exchange::Output out;
-  out.Add("lg" + host.layerGroup);
-  out.Add("ly" + exchange::LayerChoice(f(kLineLayer), host.layer));
-  out.Add("lt1");
-  out.Add("lc" + f(kLineColor));
+  const StyleRecords style(r.host);
+  out.Add(style.LayerGroup());
+  out.Add(style.Layer(r.f(kLineLayer), "the line layer (field 17)"));
+  out.Add(StyleRecords::SolidLineType());
+  out.Add(StyleRecords::Colour(r.f(kLineColor), "the line colour (field 1)"));
   for (const auto& slot : d.geometry) out.Add(slot);
-  out.Add("ly" + exchange::LayerChoice(f(kTextLayer), host.layer));
-  out.Add("cn" + f(kTextType));
+  out.Add(style.Layer(r.f(kTextLayer), "the text layer (field 18)"));
+  out.Add(r.textType);
   for (const auto& slot : d.text) out.Add(slot);
   return out;
+}
+
+}  // namespace
+
+exchange::Output Compute(const exchange::ToolInput& input) {
+  const Request request = Read(input);
+  const Leader leader = CheckLeader(request.host);
+  const Frame frame = Place(request, leader);
+  return Emit(request, Draw(request, leader, frame));
 }
 
 }  // namespace weld

@@ -95,11 +95,11 @@ TEST_F(HoleRun, PlanViews) {
                {"40 50.5 40 39.5", "34.5 45 45.5 45", "60 60.5 60 49.5", "54.5 55 65.5 55",
                 "28 50.5 28 39.5", "22.5 45 33.5 45", "48 60.5 48 49.5", "42.5 55 53.5 55"},
                {})},
-      {"scale 2: hole and overshoot halved, the pitch not (上下)", Exchange("2", Picks("100 50")),
+      {"scale 2: hole, overshoot and pitch as they stand (上下)", Exchange("2", Picks("100 50")),
        "2 1 4 1 3 5 0.5 0 20 0 M10 1 4 0 1 -- -- --",
-       Drawing("2", {"ci 100 40  2.5 0 0", "ci 100 60  2.5 0 0"},
-               {"100 42.75 100 37.25", "97.25 40 102.75 40", "100 62.75 100 57.25", "97.25 60 102.75 60"},
-               {"ci 100 40  2.125 0 0", "ci 100 60  2.125 0 0"})},
+       Drawing("2", {"ci 100 40  5 0 0", "ci 100 60  5 0 0"},
+               {"100 45.5 100 34.5", "94.5 40 105.5 40", "100 65.5 100 54.5", "94.5 60 105.5 60"},
+               {"ci 100 40  4.25 0 0", "ci 100 60  4.25 0 0"})},
       {"no row pitch (\"-\"): the holes of a row coincide", Exchange("0", Picks("100 50")),
        "2 1 4 1 3 5 0.5 0 0 0 10 2 - 0 1 -- -- --",
        Drawing("0", {"ci 100 50  5 0 0", "ci 100 50  5 0 0"}, {single[0], single[1], single[0], single[1]}, {})},
@@ -107,6 +107,23 @@ TEST_F(HoleRun, PlanViews) {
        "2 1 4 1 3 5 0.5 30 30 0 10 0 4 0 1 -- -- --", Drawing("0", {}, {}, {})},
   };
   ExpectAll(cases);
+}
+
+TEST_F(HoleRun, TheGroupScaleLeavesThePlanViewAlone) {
+  // Diameter 10 at (100, 50), overshoot 0.5: radius 5 and centre lines 0.5
+  // past the hole in every group scale, 0 among them, as the sections are.
+  const std::string oneHole = "2 1 4 1 3 5 0.5 0 0 0 M10 1 4 0 1 -- -- --";
+  const std::string corners = "2 1 4 1 3 5 0.5 30 20 0 6 2 15 1 1 -- -- --";
+  const std::string atOne = Draw(Exchange("0", Picks("100 50")), oneHole);
+  EXPECT_EQ(atOne, Drawing("0", {"ci 100 50  5 0 0"}, {"100 55.5 100 44.5", "94.5 50 105.5 50"},
+                           {"ci 100 50  4.25 0 0"}));
+  const std::string cornersAtOne = Draw(Exchange("0", Picks("100 50")), corners);
+  for (const char* scale : {"hs 2", "hs 0", "hs 0.5", "hs 1e-308"}) {
+    SCOPED_TRACE(scale);
+    const std::string exchange = Replaced(Exchange("0", Picks("100 50")), "hs 1", scale);
+    EXPECT_EQ(Draw(exchange, oneHole), atOne);
+    EXPECT_EQ(Draw(exchange, corners), cornersAtOne);
+  }
 }
 
 TEST_F(HoleRun, PensAndLayersOfTheGroups) {
@@ -257,8 +274,8 @@ TEST_F(HoleRun, HostItemsInTheirOtherForms) {
   const std::string exchange = "lg0\r\nly9\r\n" + std::string(kScales) +
                                "hp1   1 1\r\n\"hp1   100 50\"\r\nhp1-  7 7\r\nhq 5\r\nlg2\r\nly3\r\n";
   EXPECT_EQ(Draw(exchange, "2 1 4 1 3 5 0.5 0 0 0 10 1 4 0 1 -- -- --"),
-            Drawing("2", {"ci 100 50  2.5 0 0"}, {"100 52.75 100 47.25", "97.25 50 102.75 50"}, {}));
-  // Without an "hs" item the scale is 1.
+            Drawing("2", {"ci 100 50  5 0 0"}, {"100 55.5 100 44.5", "94.5 50 105.5 50"}, {}));
+  // Without an "hs" item the drawing is the same.
   EXPECT_EQ(Draw("lg2\r\nly3\r\nhp1   100 50\r\n", "2 1 4 1 3 5 0.5 0 0 0 10 1 4 0 1 -- -- --"),
             Drawing("2", {"ci 100 50  5 0 0"}, {"100 55.5 100 44.5", "94.5 50 105.5 50"}, {}));
   // The tool uses no text size of the host, and a plan view never reads
@@ -276,10 +293,6 @@ TEST_F(HoleRun, HostItemsInTheirOtherForms) {
 }
 
 TEST_F(HoleRun, ValuesThatWouldNotBeWrittenDoNoHarm) {
-  // A vanishingly small scale gives an infinite radius, but a row without
-  // holes writes none of it.
-  EXPECT_EQ(Draw(Exchange("0", "hs 1e-308\r\n" + Picks("100 50")), "2 1 4 1 3 5 0.5 0 0 0 10 0 4 0 1 -- -- --"),
-            Drawing("0", {}, {}, {}));
   // 10,000.5 holes are the 10,000 of a full row: the last one at x 9999.
   const std::string out = Draw(Exchange("0", Picks("0 0")), "2 1 4 1 3 5 0.5 0 0 0 1 10000.5 1 0 1 -- -- --");
   EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 10 + 10000 + 20000 + 1);
@@ -331,6 +344,8 @@ TEST_F(HoleRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
        with("lg0", "lgf") + "hs 1 2\r\n", plan, ""},
       {"a scale that is no number", "the scale of layer group 0 \"y\" is not a number",
        with("hs 1 1", "hs y 1"), cross, ""},
+      {"a scale that is no number, in a plan view", "the scale of layer group 0 \"y\" is not a number",
+       with("hs 1 1", "hs y 1"), plan, ""},
       {"no point 1 (its \"-\" form does not count)", "point 1 was not picked",
        with("hp1   0 0", "hp1-  0 0"), plan, ""},
       {"point 1 with four blanks", "the x of point 1 \"\" is not a number", with("hp1   0 0", "hp1    0 0"), plan, ""},
@@ -350,17 +365,10 @@ TEST_F(HoleRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
        good, "2 1 4 1 3 5 0.5 12 5 0 Mm10 5 0 0 4 -- -- --\r\n", ""},
       {"a thread with its pitch", "the hole size \"M10x1.25\" without its thread prefix \"10x1.25\" is not a number",
        good, "2 1 4 1 3 5 0.5 12 5 0 M10x1.25 5 0 0 4 -- -- --\r\n", ""},
-      {"a plan view at scale 0", "the scale of the current layer group is 0: the plan view divides by it",
-       with("hs 1", "hs 0"), plan, ""},
-      {"a plan view at scale 0 without a hole",
-       "the scale of the current layer group is 0: the plan view divides by it",
-       with("hs 1", "hs 0"),
-       "2 1 4 1 3 5 0.5 30 20 0 6 0 15 0 1 -- -- --\r\n", ""},
       {"a row of 10,001 holes", "a row of 10001 holes is more than the 10000 a row may hold",
        good, "2 1 4 1 3 5 0.5 30 20 0 6 10001 15 0 1 -- -- --\r\n", ""},
       {"a row of 2^53 holes", "a row of 9.00719925474099E+15 holes is more than the 10000 a row may hold",
        good, "2 1 4 1 3 5 0.5 30 20 0 6 9007199254740992 15 0 1 -- -- --\r\n", ""},
-      {"a vanishingly small scale", "a coordinate came out as no number", with("hs 1", "hs 1e-308"), plan, ""},
       {"a section beyond the largest number", "a coordinate came out as no number",
        Exchange("0", Picks("0 1e308", "0 -1e308")),
        "2 1 4 1 3 5 0.5 0 0 0 10 5 0 0 6 -- -- --\r\n", ""},
