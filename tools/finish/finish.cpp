@@ -6,8 +6,6 @@
 #include "exchange/geometry.h"
 #include "exchange/textwidth.h"
 #include "exchange/tools.h"
-#include "platform/cp932.h"
-#include "platform/widths.h"
 
 namespace finish {
 namespace {
@@ -237,9 +235,6 @@ void DrawVSymbol(const SymbolInput& in, SymbolSlots& out) {
   }
 }
 
-// The parameter line's "no text" marker.
-bool Given(const std::string& field) { return field != "-"; }
-
 // The texts of the symbol with their presence and widths on the drawing.
 FinishTexts PrepareTexts(const std::array<std::string, 11>& f, long long kind, long long fullWidth,
                          const exchange::TextSize& size, double S) {
@@ -248,21 +243,21 @@ FinishTexts PrepareTexts(const std::array<std::string, 11>& f, long long kind, l
   const double D = size.spacing;
   if (kind >= 6 && fullWidth == 1) {
     for (std::size_t i = 0; i < 4; ++i) {
-      if (!Given(f[5 + i])) continue;
-      t.text[i] = platform::ToFullWidth(f[5 + i]);
+      if (!exchange::TextGiven(f[5 + i])) continue;
+      t.text[i] = exchange::InWidth(f[5 + i], exchange::Width::kFull);
       t.width[i] = exchange::FullWidth(t.text[i], W, D, S);
       t.present[i] = true;
     }
   } else if (kind <= 5 && f[3] == "1" && (fullWidth == 0 || fullWidth == 1)) {
     // The grinding letter. It is measured as half of W whether it is drawn
     // in half or full width.
-    t.text[0] = fullWidth == 0 ? platform::ToHalfWidth("Ｇ") : platform::ToFullWidth("G");
-    const auto n = static_cast<double>(platform::CharCount(t.text[0]));
-    t.width[0] = (W * n / 2 + D * (n - 1)) * S;
+    t.text[0] = fullWidth == 0 ? exchange::InWidth("Ｇ", exchange::Width::kHalf)
+                               : exchange::InWidth("G", exchange::Width::kFull);
+    t.width[0] = exchange::HalfCharWidth(t.text[0], W, D, S);
     t.present[0] = true;
   } else {
     for (std::size_t i = 0; i < 4; ++i) {
-      if (!Given(f[5 + i])) continue;
+      if (!exchange::TextGiven(f[5 + i])) continue;
       t.text[i] = f[5 + i];
       t.width[i] = exchange::MixedWidth(t.text[i], W, D, S, 2);
       t.present[i] = true;

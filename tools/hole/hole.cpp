@@ -9,9 +9,9 @@ namespace {
 
 using exchange::Number;
 
-// "-" in a size field of the parameter line stands for 0.
+// A size field the window left empty ("-") stands for 0.
 double SizeField(const std::string& field, const std::string& what) {
-  return Number(field == "-" ? std::string("0") : field, what);
+  return Number(exchange::TextGiven(field) ? field : std::string("0"), what);
 }
 
 // The layer record of a group, its colour and line type, then its records.
@@ -44,14 +44,8 @@ double ThreadedSize::Diameter() const {
 
 double LargestCircleRadius(const exchange::ItemTable& table) {
   double largest = 0;
-  for (std::size_t i = 1; i <= table.Count(); ++i) {
-    const std::string& item = table.items[i];
-    if (!exchange::HasKey(item, "ci")) continue;
-    const std::vector<std::string> parts = exchange::Split(item, " ");
-    if (parts.size() < 4) throw exchange::ToolError("the circle item \"" + item + "\" lacks its radius");
-    const double r = Number(parts[3], "the radius of the circle item \"" + item + "\"");
+  for (const double r : exchange::CircleRadii(table))
     if (r > largest) largest = r;
-  }
   return largest;
 }
 
