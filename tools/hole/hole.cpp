@@ -25,6 +25,14 @@ void AddGroup(exchange::Output& out, const std::string& layer, const std::string
 
 }  // namespace
 
+HoleKind KindOf(double field) {
+  if (field == 3) return HoleKind::kCross;
+  if (field == 4) return HoleKind::kBlind;
+  if (field == 6) return HoleKind::kThrough;
+  if (field == 8) return HoleKind::kStepped;
+  return HoleKind::kPlan;
+}
+
 ThreadedSize StripThreadPrefix(const std::string& holeSize, int lowerFlag, int upperFlag) {
   ThreadedSize out{holeSize, holeSize, kNoThread};
   if (exchange::HasKey(out.diameter, "m")) {
@@ -63,7 +71,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const auto f = exchange::FirstFields<18>(fields);
 
   const double overshoot = Number(f[6], "the centre-line overshoot (field 6)");
-  const double kind = Number(f[14], "the hole kind (field 14)");
+  const HoleKind kind = KindOf(Number(f[14], "the hole kind (field 14)"));
 
   // Every "ci" item is read, whatever the kind draws.
   const double largestRadius = LargestCircleRadius(input.items);
@@ -74,7 +82,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::string centreLayer = exchange::LayerChoice(f[17], host.layer);
 
   Groups g;
-  if (kind == 3) {
+  if (kind == HoleKind::kCross) {
     // The cross stands at the origin: neither the sizes nor the picks count.
     g = DrawCross(largestRadius, overshoot);
   } else {
@@ -86,10 +94,10 @@ exchange::Output Compute(const exchange::ToolInput& input) {
     const double rowPitch = SizeField(f[12], "the row pitch (field 12)");
     const double arrangement = Number(f[13], "the row arrangement (field 13)");
     const exchange::Point p1 = host.At(1);
-    if (kind == 8) {
+    if (kind == HoleKind::kStepped) {
       g = DrawSteppedHole({p1, host.At(2), pitchX, pitchY, pattern, overshoot});
-    } else if (kind == 4 || kind == 6) {
-      g = DrawSection({p1, host.At(2), holeSize, pitchX, pitchY, overshoot, kind == 6});
+    } else if (kind == HoleKind::kBlind || kind == HoleKind::kThrough) {
+      g = DrawSection({p1, host.At(2), holeSize, pitchX, pitchY, overshoot, kind == HoleKind::kThrough});
     } else {
       g = DrawPlanView({p1.x, p1.y, pitchX, pitchY, pattern, holeSize, count, rowPitch, arrangement,
                         overshoot, host.scale});
