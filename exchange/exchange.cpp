@@ -103,11 +103,6 @@ bool HostValues::Given(int point) const {
   return it != points.end() && it->second.given;
 }
 
-char HostValues::Mark(int point) const {
-  auto it = points.find(point);
-  return it == points.end() ? 0 : it->second.mark;
-}
-
 namespace {
 
 // The coordinate texts of a point split at its blank, or ToolError when the
@@ -158,7 +153,6 @@ HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
       p.coords = parts.size() > 1 ? parts[1] : std::string();
       p.wellFormed = parts.size() > 1;
       p.given = true;
-      p.mark = item.size() > 3 ? item[3] : 0;
     }
   }
   v.groupNumber = GroupNumber(v.layerGroup);
@@ -175,17 +169,44 @@ HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
   return v;
 }
 
-std::vector<Circle> Circles(const ItemTable& table) {
-  std::vector<Circle> circles;
+namespace {
+
+// A "ci" item and its parts split at blanks: key, x, y, r, then any arc
+// angles.
+struct CircleItem {
+  const std::string& item;
+  std::vector<std::string> parts;
+};
+
+// The "ci" items in file order; an item too short to hold its radius is a
+// ToolError.
+std::vector<CircleItem> CircleItems(const ItemTable& table) {
+  std::vector<CircleItem> items;
   for (std::size_t i = 1; i <= table.Count(); ++i) {
     const std::string& item = table.items[i];
     if (!HasKey(item, "ci")) continue;
     auto parts = Split(item, " ");
-    if (parts.size() < 4) throw ToolError("the circle item \"" + item + "\" lacks its centre or radius");
-    circles.push_back({Number(parts[1], "a circle's x"), Number(parts[2], "a circle's y"),
-                       Number(parts[3], "a circle's radius")});
+    if (parts.size() < 4) throw ToolError("the circle item \"" + item + "\" lacks its radius");
+    items.push_back({item, std::move(parts)});
   }
+  return items;
+}
+
+}  // namespace
+
+std::vector<Circle> Circles(const ItemTable& table) {
+  std::vector<Circle> circles;
+  for (const CircleItem& c : CircleItems(table))
+    circles.push_back({Number(c.parts[1], "a circle's x"), Number(c.parts[2], "a circle's y"),
+                       Number(c.parts[3], "a circle's radius")});
   return circles;
+}
+
+std::vector<double> CircleRadii(const ItemTable& table) {
+  std::vector<double> radii;
+  for (const CircleItem& c : CircleItems(table))
+    radii.push_back(Number(c.parts[3], "the radius of the circle item \"" + c.item + "\""));
+  return radii;
 }
 
 }  // namespace exchange

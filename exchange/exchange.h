@@ -35,8 +35,12 @@ const std::string& Field(const std::vector<std::string>& fields, std::size_t n);
 // length (an item shorter than the key never matches).
 bool HasKey(const std::string& item, const std::string& key);
 
-// A text field of a parameter line: the window writes an empty text as "-".
-inline std::string TextField(const std::string& field) { return field == "-" ? std::string() : field; }
+// Whether a field of a parameter line holds a text: the window writes an
+// empty text as "-".
+inline bool TextGiven(const std::string& field) { return field != "-"; }
+
+// A text field of a parameter line, "-" made empty.
+inline std::string TextField(const std::string& field) { return TextGiven(field) ? field : std::string(); }
 
 // Fields 0 to N - 1 of a parameter line; ToolError for the first one missing.
 template <std::size_t N>
@@ -91,7 +95,6 @@ struct PickedPoint {
   std::string item;    // the whole item, for messages
   std::string coords;  // the text after the blank run; empty when never given
   bool wellFormed = false;
-  char mark = 0;       // ' ' or '-' of the last item that gave it; 0 if none
   bool given = false;
 };
 
@@ -122,14 +125,18 @@ struct HostValues {
   // be there. ToolError as for At otherwise.
   double XAt(int point) const;
   bool Given(int point) const;
-  char Mark(int point) const;
 };
 
 // The key pass and the scale pass over the table.
 HostValues ReadHostValues(const ItemTable& table, const KeySet& keys);
 
-// The "ci" items of the table (x, y, r), in file order.
+// The "ci" items of the table (x, y, r), in file order. An item without
+// its radius, or a part of it that is no number, is a ToolError.
 std::vector<Circle> Circles(const ItemTable& table);
+
+// The radii of the "ci" items alone, in file order: the centres are not
+// read, so they need not be numbers.
+std::vector<double> CircleRadii(const ItemTable& table);
 
 // The layer group number of a group character: "a".."f" 10..15, a digit
 // its value, empty 0; anything else is a ToolError.

@@ -4,15 +4,6 @@
 
 namespace exchange {
 
-Point RotateAbout(const Point& p, const Point& centre, double degrees) {
-  const double a = Radians(degrees);
-  const double c = std::cos(a);
-  const double s = std::sin(a);
-  const double dx = p.x - centre.x;
-  const double dy = p.y - centre.y;
-  return {centre.x + (dx * c - dy * s), centre.y + (dx * s + dy * c)};
-}
-
 ArrowBarbs ArrowHead(const Point& tip, double direction, double halfAngle, double length,
                      bool backward) {
   const double b1 = Radians(direction - halfAngle);
@@ -23,6 +14,21 @@ ArrowBarbs ArrowHead(const Point& tip, double direction, double halfAngle, doubl
   const double s2 = length * std::sin(b2);
   if (backward) return {{tip.x - c1, tip.y - s1}, {tip.x - c2, tip.y - s2}};
   return {{tip.x + c1, tip.y + s1}, {tip.x + c2, tip.y + s2}};
+}
+
+ArrowBarbs AxisBarbs(const Point& tip, Axis toward, double along, double across) {
+  switch (toward) {
+    case Axis::kPlusX: return {{tip.x + along, tip.y + across}, {tip.x + along, tip.y - across}};
+    case Axis::kMinusX: return {{tip.x - along, tip.y + across}, {tip.x - along, tip.y - across}};
+    case Axis::kPlusY: return {{tip.x - across, tip.y + along}, {tip.x + across, tip.y + along}};
+    case Axis::kMinusY: break;
+  }
+  return {{tip.x - across, tip.y - along}, {tip.x + across, tip.y - along}};
+}
+
+BarbOffsets AxisBarbOffsets(double length, double halfAngle) {
+  const double a = Radians(halfAngle);
+  return {length * std::cos(a), length * std::sin(a)};
 }
 
 double LeaderAngle(const Point& tip, const Point& far) {

@@ -1,5 +1,5 @@
-// Plane geometry shared by the tools: rotation about a point, arrow heads,
-// and where a text of a measured width starts.
+// Plane geometry shared by the tools: arrow heads and where a text of a
+// measured width starts.
 #pragma once
 
 #include "exchange/exchange.h"
@@ -10,11 +10,6 @@ namespace exchange {
 constexpr double kPi = 3.1415926;
 
 inline double Radians(double degrees) { return degrees * kPi / 180; }
-
-// The point p turned counter-clockwise about centre by the given degrees:
-// centre + (dx cos a - dy sin a, dx sin a + dy cos a), with dx, dy the
-// offsets of p from the centre.
-Point RotateAbout(const Point& p, const Point& centre, double degrees);
 
 // The far ends of the two barbs of an arrow head whose tip is `tip`.
 // Barb k runs at direction bk degrees, b1 = direction - halfAngle and
@@ -27,6 +22,21 @@ struct ArrowBarbs {
 };
 ArrowBarbs ArrowHead(const Point& tip, double direction, double halfAngle, double length,
                      bool backward);
+
+// The arrow heads whose shaft runs along an axis: each barb reaches `along`
+// down the shaft from the tip and `across` to one side of it (both already
+// scaled). Toward +y or -y, end1 lies on the -x side and end2 on the +x
+// side; toward +x or -x, end1 lies on the +y side and end2 on the -y side.
+enum class Axis { kPlusX, kMinusX, kPlusY, kMinusY };
+ArrowBarbs AxisBarbs(const Point& tip, Axis toward, double along, double across);
+
+// The offsets of an axis arrow's barbs for barbs `length` long (already
+// scaled) at `halfAngle` degrees to the shaft: length cos and length sin.
+struct BarbOffsets {
+  double along;
+  double across;
+};
+BarbOffsets AxisBarbOffsets(double length, double halfAngle);
 
 // The direction in degrees of a leader that leaves `tip` toward `far`:
 // 90 - atan(dx / dy) * 180 / kPi, between 0 and 180, the direction from the

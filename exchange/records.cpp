@@ -7,18 +7,23 @@
 
 namespace exchange {
 
-std::string Num(double v) {
+namespace {
+
+// The number text of a drawing record; a value that is not finite stops
+// the run instead of reaching the host.
+std::string Written(std::string (*text)(double), double v) {
   try {
-    return platform::NumberText(v);
+    return text(v);
   } catch (const platform::NumberError&) {
     throw ToolError("a coordinate came out as no number (the picked points do not fit the symbol)");
   }
 }
 
-std::string Pad(double v) {
-  std::string s = Num(v);
-  return s[0] == '-' ? s : " " + s;
-}
+}  // namespace
+
+std::string Num(double v) { return Written(platform::NumberText, v); }
+
+std::string Pad(double v) { return Written(platform::PaddedNumberText, v); }
 
 std::string LayerChoice(const std::string& field, const std::string& current) {
   return field == "--" ? current : field;

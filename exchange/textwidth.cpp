@@ -1,8 +1,18 @@
 #include "exchange/textwidth.h"
 
 #include "platform/cp932.h"
+#include "platform/widths.h"
 
 namespace exchange {
+
+std::string InWidth(const std::string& text, Width width) {
+  switch (width) {
+    case Width::kFull: return platform::ToFullWidth(text);
+    case Width::kHalf: return platform::ToHalfWidth(text);
+    case Width::kAsTyped: break;
+  }
+  return text;
+}
 
 long long LenMbcs(const std::string& text) { return static_cast<long long>(platform::Cp932Length(text)); }
 
@@ -22,6 +32,11 @@ double MixedWidth(const std::string& text, double W, double D, double S, int k) 
 double FullWidth(const std::string& text, double W, double D, double S) {
   double n = static_cast<double>(platform::CharCount(text));
   return (W * n + D * (n - 1)) * S;
+}
+
+double HalfCharWidth(const std::string& text, double W, double D, double S) {
+  const double n = static_cast<double>(platform::CharCount(text));
+  return (W * n / 2 + D * (n - 1)) * S;
 }
 
 double HalfWidthCount(long long n, double W, double D, double S) {

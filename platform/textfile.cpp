@@ -128,10 +128,6 @@ std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::
   return lines;
 }
 
-std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-  return SplitLines(FromCp932(ReadBytes(path)));
-}
-
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::string line;

@@ -36,8 +36,6 @@ std::vector<std::string> SplitLines(const std::string& text);
 // FileError naming the path when the file is refused or cannot be read.
 std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::size_t limit);
 
-// The file's lines decoded to UTF-8 (SplitLines of the decoded text).
-std::vector<std::string> ReadLines(const std::filesystem::path& path);
 
 // Split decoded text into list-input items: leading blanks are skipped, an
 // item ends at a comma or a line end, an item that begins with a double

@@ -86,16 +86,13 @@ TEST(HostValues, PickedPointsByTheirMark) {
   auto v = ReadHostValues(Table({"hp1   10.5 -20", "hp4-  1 2", "hp2    5 5", "hp3-  7 8"}), FinishKeys());
   EXPECT_EQ(v.At(1).x, 10.5);
   EXPECT_EQ(v.At(1).y, -20);
-  EXPECT_EQ(v.Mark(1), ' ');
   EXPECT_EQ(v.At(4).y, 2);
-  EXPECT_EQ(v.Mark(4), '-');
   EXPECT_THROW(v.At(2), ToolError);  // four blanks: the x is empty
   EXPECT_FALSE(v.Given(3));          // "hp3-" is not a test of this tool
   EXPECT_THROW(v.At(3), ToolError);
   EXPECT_THROW(v.At(5), ToolError);
   auto dash = ReadHostValues(Table({"hp1-  10.5 -20"}), FinishKeys());
   EXPECT_EQ(dash.At(1).x, 10.5);
-  EXPECT_EQ(dash.Mark(1), '-');
   // A three-character test splits at three blanks: a "-" item fails it.
   KeySet three{{}, {{"hp4", 3, 4}}};
   EXPECT_THROW(ReadHostValues(Table({"hp4-  1 2"}), three).At(4), ToolError);
@@ -109,6 +106,11 @@ TEST(HostValues, SelectedCircles) {
   EXPECT_EQ(c[1].x, -1);
   EXPECT_EQ(c[1].r, 10);
   EXPECT_THROW(Circles(Table({"ci 0"})), ToolError);
+  EXPECT_THROW(Circles(Table({"ci x 0 1"})), ToolError);
+  // The radii alone leave the centres unread, so anything may stand there.
+  EXPECT_EQ(CircleRadii(Table({"ci x y 5", "ci 0 0 7 0 180"})), (std::vector<double>{5, 7}));
+  EXPECT_THROW(CircleRadii(Table({"ci 1 2"})), ToolError);
+  EXPECT_THROW(CircleRadii(Table({"ci 1 2 r"})), ToolError);
 }
 
 TEST(TextWidth, LenMbcsCountsCodePageBytes) {
@@ -146,7 +148,7 @@ TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
   auto f = ReadToolHostValues(items, field0, {"2", "x"});
   EXPECT_EQ(f.scale, 3);
   EXPECT_EQ(f.Text("2").width, 2);
-  EXPECT_EQ(f.Mark(1), '-');
+  EXPECT_EQ(f.At(1).x, 1);
   auto b = ReadToolHostValues(items, field1, {"x", "3.7"});  // field 1, integer part 3
   EXPECT_EQ(b.Text("3.7").spacing, 0.3);
   EXPECT_THROW(ReadToolHostValues(items, field0, {"a"}), ToolError);

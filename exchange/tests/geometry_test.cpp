@@ -29,18 +29,29 @@ TEST(Geometry, ArrowHeadOpensTowardTheLeader) {
   EXPECT_EQ(none.end2.y, 5);
 }
 
-TEST(Geometry, RotationAboutAPoint) {
-  // A quarter turn of (2, 1) about (1, 1) lands on (1, 2), short by the
-  // cosine of 1.5707963 radians.
-  const Point q = exchange::RotateAbout({2, 1}, {1, 1}, 90);
-  EXPECT_EQ(Num(q.x), "1.0000000267949");
-  EXPECT_EQ(Num(q.y), "2");
-  const Point h = exchange::RotateAbout({3, 1}, {1, 1}, 180);
-  EXPECT_NEAR(h.x, -1, 1e-12);
-  EXPECT_NEAR(h.y, 1 + 2 * 5.358979e-8, 1e-12);
-  const Point same = exchange::RotateAbout({7, -3}, {7, -3}, 33);
-  EXPECT_EQ(same.x, 7);
-  EXPECT_EQ(same.y, -3);
+TEST(Geometry, AxisArrowHeads) {
+  using exchange::Axis;
+  // Each direction puts its barbs back down the shaft, end1 and end2 on
+  // the sides the drawings rely on.
+  const Point tip{10, 20};
+  const auto up = exchange::AxisBarbs(tip, Axis::kPlusY, 3, 1);
+  EXPECT_EQ(up.end1.x, 9);
+  EXPECT_EQ(up.end1.y, 23);
+  EXPECT_EQ(up.end2.x, 11);
+  const auto down = exchange::AxisBarbs(tip, Axis::kMinusY, 3, 1);
+  EXPECT_EQ(down.end1.x, 9);
+  EXPECT_EQ(down.end2.y, 17);
+  const auto right = exchange::AxisBarbs(tip, Axis::kPlusX, 3, 1);
+  EXPECT_EQ(right.end1.x, 13);
+  EXPECT_EQ(right.end1.y, 21);
+  EXPECT_EQ(right.end2.y, 19);
+  const auto left = exchange::AxisBarbs(tip, Axis::kMinusX, 3, 1);
+  EXPECT_EQ(left.end1.x, 7);
+  EXPECT_EQ(left.end1.y, 21);
+  // The offsets of barbs 2 long at 30 degrees, with the tools' pi.
+  const auto o = exchange::AxisBarbOffsets(2, 30);
+  EXPECT_EQ(Num(o.along), "1.73205081650051");
+  EXPECT_EQ(Num(o.across), "0.999999984529959");
 }
 
 TEST(Geometry, TextPlacement) {

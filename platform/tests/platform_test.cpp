@@ -206,7 +206,7 @@ TEST(TextFile, AppendCreatesAndAppends) {
   auto file = dir / "mokrav.mfg";
   AppendFile(file, "54 c:\\jww\\\r\n");
   AppendFile(file, "13 製品 A\r\n");
-  EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"54 c:\\jww\\", "13 製品 A"}));
+  EXPECT_EQ(SplitLines(FromCp932(ReadBytes(file))), (std::vector<std::string>{"54 c:\\jww\\", "13 製品 A"}));
   EXPECT_THROW(AppendFile(dir / "none" / "m.mfg", "x"), FileError);
   EXPECT_THROW(ReadBytes(dir / "missing"), FileError);
   fs::remove_all(dir);

@@ -5,8 +5,6 @@
 
 #include "exchange/geometry.h"
 #include "exchange/textwidth.h"
-#include "platform/cp932.h"
-#include "platform/widths.h"
 #include "tools/balloon/keys.h"
 
 namespace balloon {
@@ -45,18 +43,9 @@ const char* const kBalloonNumber = " 100000000000000000 0 ";
 // The text as the width mode writes it: 1 in full width, 2 in half width,
 // any other mode as typed.
 std::string Converted(const std::string& text, long long widthMode) {
-  if (widthMode == 1) return platform::ToFullWidth(text);
-  if (widthMode == 2) return platform::ToHalfWidth(text);
+  if (widthMode == 1) return exchange::InWidth(text, exchange::Width::kFull);
+  if (widthMode == 2) return exchange::InWidth(text, exchange::Width::kHalf);
   return text;
-}
-
-double Chars(const std::string& text) { return static_cast<double>(platform::CharCount(text)); }
-
-// The balloon number counts each character as half a character width,
-// with a whole spacing between characters.
-double HalfCharWidth(const std::string& text, const TextMetrics& m) {
-  const double n = Chars(text);
-  return m.S * (m.W * n / 2 + m.D * (n - 1));
 }
 
 // The underline and the two lines of the note at the end of the leader.
@@ -159,7 +148,9 @@ MeasuredText MeasureBalloonNumber(const std::string& text, long long widthMode, 
   if (widthMode == 1) {
     width = exchange::FullWidth(written, m.W, m.D, m.S);
   } else if (widthMode == 0 || widthMode == 2) {
-    width = HalfCharWidth(written, m);
+    // Each character counts as half a character width, with a whole
+    // spacing between characters.
+    width = exchange::HalfCharWidth(written, m.W, m.D, m.S);
   }
   return {std::move(written), width};
 }

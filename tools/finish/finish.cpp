@@ -5,8 +5,6 @@
 
 #include "exchange/geometry.h"
 #include "exchange/textwidth.h"
-#include "platform/cp932.h"
-#include "platform/widths.h"
 #include "tools/finish/keys.h"
 
 namespace finish {
@@ -15,6 +13,20 @@ namespace {
 using exchange::LineRecord;
 using exchange::Point;
 using exchange::TextRecord;
+
+// The direction literals of the texts. The host reads the far point of a
+// literal as the text's direction (along +x or +y); how far it lies differs
+// from text to text and is kept as the host has always had it.
+const char* const kAlongX1e13 = " 10000000000000 0 ";
+const char* const kAlongX1e14 = " 100000000000000 0 ";
+const char* const kAlongX1e15 = " 1000000000000000 0 ";
+const char* const kAlongX1e16 = " 10000000000000000 0 ";
+const char* const kAlongX1e17 = " 100000000000000000 0 ";
+const char* const kAlongY1e15 = " 0 1000000000000000 ";
+const char* const kAlongY1e16 = " 0 10000000000000000 ";
+const char* const kAlongY1e17 = " 0 100000000000000000 ";
+const char* const kAlongY1e18 = " 0 1000000000000000000 ";
+const char* const kAlongY1e19 = " 0 10000000000000000000 ";
 
 // A base coordinate moved by a frame constant: the constant's magnitude times
 // S, added or subtracted by its sign; a zero offset leaves the base as it is.
@@ -71,6 +83,9 @@ void DrawWave(const SymbolInput& in, SymbolSlots& out) {
   }
 }
 
+// The height of an equilateral triangle of side 3, to three decimals.
+constexpr double kTriangleHeight = 2.598;
+
 struct FrameSegment {
   double u1, v1, u2, v2;
 };
@@ -79,18 +94,16 @@ struct FrameSegment {
 // surface line, side by side along it and centred on the base point; their
 // opposite sides are one line, the outer side.
 const std::vector<FrameSegment>& TriangleLines(long long kind) {
-  static const std::vector<FrameSegment> kOne = {
-      {0, 0, 2.598, -1.5}, {0, 0, 2.598, 1.5}, {2.598, -1.5, 2.598, 1.5}};
+  constexpr double h = kTriangleHeight;
+  static const std::vector<FrameSegment> kOne = {{0, 0, h, -1.5}, {0, 0, h, 1.5}, {h, -1.5, h, 1.5}};
   static const std::vector<FrameSegment> kTwo = {
-      {0, -1.5, 2.598, 0}, {0, -1.5, 2.598, -3}, {0, 1.5, 2.598, 0},
-      {0, 1.5, 2.598, 3},  {2.598, -3, 2.598, 3}};
+      {0, -1.5, h, 0}, {0, -1.5, h, -3}, {0, 1.5, h, 0}, {0, 1.5, h, 3}, {h, -3, h, 3}};
   static const std::vector<FrameSegment> kThree = {
-      {0, 0, 2.598, -1.5},  {0, 0, 2.598, 1.5}, {0, -3, 2.598, -1.5},   {0, -3, 2.598, -4.5},
-      {0, 3, 2.598, 1.5},   {0, 3, 2.598, 4.5}, {2.598, -4.5, 2.598, 4.5}};
+      {0, 0, h, -1.5}, {0, 0, h, 1.5}, {0, -3, h, -1.5}, {0, -3, h, -4.5},
+      {0, 3, h, 1.5},  {0, 3, h, 4.5}, {h, -4.5, h, 4.5}};
   static const std::vector<FrameSegment> kFour = {
-      {0, -1.5, 2.598, 0},  {0, -1.5, 2.598, -3}, {0, 1.5, 2.598, 0},
-      {0, 1.5, 2.598, 3},   {2.598, -6, 2.598, 6}, {0, -4.5, 2.598, -3},
-      {0, -4.5, 2.598, -6}, {0, 4.5, 2.598, 3},   {0, 4.5, 2.598, 6}};
+      {0, -1.5, h, 0},  {0, -1.5, h, -3}, {0, 1.5, h, 0}, {0, 1.5, h, 3}, {h, -6, h, 6},
+      {0, -4.5, h, -3}, {0, -4.5, h, -6}, {0, 4.5, h, 3}, {0, 4.5, h, 6}};
   switch (kind) {
     case 2: return kOne;
     case 3: return kTwo;
@@ -102,14 +115,10 @@ const std::vector<FrameSegment>& TriangleLines(long long kind) {
 // The direction literal of the G letter. The host reads each as the text's
 // direction; the far point differs by kind and side and is kept as it is.
 const char* GLetterLiteral(long long kind, int side) {
-  static const char* const kRight[] = {" 0 10000000000000000 ", " 0 1000000000000000000 ",
-                                       " 0 1000000000000000 ", " 0 1000000000000000000 "};
-  static const char* const kLeft[] = {" 0 1000000000000000 ", " 0 100000000000000000 ",
-                                      " 0 100000000000000000 ", " 0 100000000000000000 "};
-  static const char* const kAbove[] = {" 10000000000000 0 ", " 10000000000000000 0 ",
-                                       " 100000000000000000 0 ", " 10000000000000000 0 "};
-  static const char* const kBelow[] = {" 10000000000000000 0 ", " 1000000000000000 0 ",
-                                       " 10000000000000000 0 ", " 1000000000000000 0 "};
+  static const char* const kRight[] = {kAlongY1e16, kAlongY1e18, kAlongY1e15, kAlongY1e18};
+  static const char* const kLeft[] = {kAlongY1e15, kAlongY1e17, kAlongY1e17, kAlongY1e17};
+  static const char* const kAbove[] = {kAlongX1e13, kAlongX1e16, kAlongX1e17, kAlongX1e16};
+  static const char* const kBelow[] = {kAlongX1e16, kAlongX1e15, kAlongX1e16, kAlongX1e15};
   const auto k = static_cast<std::size_t>(kind - 2);
   switch (side) {
     case kRightOfVertical: return kRight[k];
@@ -154,91 +163,141 @@ void DrawTriangles(const SymbolInput& in, SymbolSlots& out) {
   out.texts[0] = TextRecord(x, y, GLetterLiteral(in.kind, in.side), t.text[0]);
 }
 
-// Kinds 6 and up: the V symbol with its extension bar and four texts.
-void DrawVSymbol(const SymbolInput& in, SymbolSlots& out) {
-  const double S = in.scale;
-  const double CH = in.height;
-  const double bx = in.bx;
-  const double by = in.by;
-  const FinishTexts& t = in.texts;
-  const double w3 = t.width[2];
-  const double w4 = t.width[3];
-  const double w12 = t.w12;
+// The V symbol of kinds 6 and up, in frame units: the short leg ends 4 out
+// and 2.3 back along the line, the long leg 8.666 out and 5 on along it.
+// The extension bar and texts 1 and 2 start at the long leg's end; texts 3
+// and 4 stand from where the short leg ends.
+constexpr double kShortLegU = 4;
+constexpr double kShortLegV = 2.3;
+constexpr double kLongLegU = 8.666;
+constexpr double kLongLegV = 5;
+// Kind 7 closes the V; kind 8 puts a circle in it, 1.334 in radius with
+// its centre 2.666 out from the line.
+constexpr long long kClosedV = 7;
+constexpr long long kCircleInV = 8;
+constexpr double kCircleCentreU = 2.666;
+constexpr double kCircleRadius = 1.334;
+// Texts 3 and 4 end this far past the base point along the line.
+constexpr double kInnerTextOverhang = 2;
+
+// What the V's placement reads of the input.
+struct VFrame {
+  double S, CH, bx, by;
+  int side;
+  bool vertical;  // the surface line is vertical
+  double sign;    // +1 where u runs toward +x or +y, -1 where it runs back
+};
+
+VFrame ReadVFrame(const SymbolInput& in) {
   const int side = in.side;
-  const bool vertical = side != kBelowHorizontal && side != kAboveHorizontal;
-  // +1 for the sides whose u runs toward +x or +y, -1 for the others.
-  const double sign = (side == kRightOfVertical || side == kAboveHorizontal) ? 1 : -1;
+  return {in.scale,
+          in.height,
+          in.bx,
+          in.by,
+          side,
+          side != kBelowHorizontal && side != kAboveHorizontal,
+          (side == kRightOfVertical || side == kAboveHorizontal) ? 1.0 : -1.0};
+}
 
-  out.lines[0] = FrameLine(in, 0, 0, 4, -2.3);    // short leg
-  out.lines[1] = FrameLine(in, 0, 0, 8.666, 5);   // long leg
+// A text of the V: the record slot it fills, the place of the text it
+// writes, where it starts and its direction.
+struct VText {
+  std::size_t slot;
+  std::size_t place;
+  double x, y;
+  const char* literal;
+};
 
-  auto text = [&](std::size_t slot, std::size_t place, double x, double y, const char* literal) {
-    if (t.present[place]) out.texts[slot] = TextRecord(x, y, literal, t.text[place]);
-  };
-
-  if (t.present[0] || t.present[1]) {
-    // The extension bar runs on from the long leg's end, as long as the wider
-    // of texts 1 and 2; text 1 stands on it and text 2 hangs below it.
-    if (vertical) {
-      const double x = sign > 0 ? bx + 8.666 * S : bx - 8.666 * S;
-      out.lines[2] = LineRecord(x, by + 5 * S, x, (by + w12) + 5 * S);
-    } else {
-      const double y = sign > 0 ? by + 8.666 * S : by - 8.666 * S;
-      out.lines[2] = LineRecord(bx + 5 * S, y, (bx + w12) + 5 * S, y);
-    }
-    switch (side) {
-      case kRightOfVertical:
-        text(1, 0, bx + 8.666 * S, by + 5 * S, " 0 1000000000000000000 ");
-        text(2, 1, bx + (8.666 + CH) * S, by + 5 * S, " 0 1000000000000000000 ");
-        break;
-      case kBelowHorizontal:
-        text(1, 0, bx + 5 * S, by - 8.666 * S, " 1000000000000000 0 ");
-        text(2, 1, bx + 5 * S, by - (8.666 + CH) * S, " 1000000000000000 0 ");
-        break;
-      case kAboveHorizontal:
-        text(1, 0, bx + 5 * S, by + 8.666 * S, " 1000000000000000 0 ");
-        text(2, 1, bx + 5 * S, (by + 8.666 * S) - CH * S, " 1000000000000000 0 ");
-        break;
-      default:
-        text(1, 0, bx - 8.666 * S, by + 5 * S, " 0 10000000000000000000 ");
-        text(2, 1, (bx - 8.666 * S) + CH * S, by + 5 * S, " 0 10000000000000000000 ");
-        break;
-    }
+// The extension bar runs on from the long leg's end, as long as the wider of
+// texts 1 and 2.
+std::string ExtensionBar(const VFrame& v, double w12) {
+  const double S = v.S;
+  if (v.vertical) {
+    const double x = v.sign > 0 ? v.bx + kLongLegU * S : v.bx - kLongLegU * S;
+    return LineRecord(x, v.by + kLongLegV * S, x, (v.by + w12) + kLongLegV * S);
   }
+  const double y = v.sign > 0 ? v.by + kLongLegU * S : v.by - kLongLegU * S;
+  return LineRecord(v.bx + kLongLegV * S, y, (v.bx + w12) + kLongLegV * S, y);
+}
 
-  // Texts 3 and 4 stand inside the V and end 2 past the base point along the
-  // line; texts stay upright, so the slot order follows which one reads above.
-  using exchange::StartBefore;
-  switch (side) {
+// Text 1 stands on the extension bar and text 2 hangs below it.
+std::array<VText, 2> BarTexts(const VFrame& v) {
+  const double S = v.S;
+  const double CH = v.CH;
+  const double bx = v.bx;
+  const double by = v.by;
+  switch (v.side) {
     case kRightOfVertical:
-      text(3, 3, bx + (4 + CH) * S, StartBefore(by, w4 - 2 * S), " 0 1000000000000000000 ");
-      text(4, 2, bx + (4 + 2 * CH) * S, StartBefore(by, w3 - 2 * S), " 0 10000000000000000 ");
-      break;
+      return {{{1, 0, bx + kLongLegU * S, by + kLongLegV * S, kAlongY1e18},
+               {2, 1, bx + (kLongLegU + CH) * S, by + kLongLegV * S, kAlongY1e18}}};
     case kBelowHorizontal:
-      text(3, 3, StartBefore(bx, w4 - 2 * S), by - (4 + CH) * S, " 100000000000000 0 ");
-      text(4, 2, StartBefore(bx, w3 - 2 * S), by - (4 + 2 * CH) * S, " 100000000000000 0 ");
-      break;
+      return {{{1, 0, bx + kLongLegV * S, by - kLongLegU * S, kAlongX1e15},
+               {2, 1, bx + kLongLegV * S, by - (kLongLegU + CH) * S, kAlongX1e15}}};
     case kAboveHorizontal:
-      text(3, 2, StartBefore(bx, w3 - 2 * S), by + 4 * S, " 100000000000000000 0 ");
-      text(4, 3, StartBefore(bx, w4 - 2 * S), by + (4 + CH) * S, " 10000000000000000 0 ");
-      break;
+      return {{{1, 0, bx + kLongLegV * S, by + kLongLegU * S, kAlongX1e15},
+               {2, 1, bx + kLongLegV * S, (by + kLongLegU * S) - CH * S, kAlongX1e15}}};
     default:
-      text(3, 2, bx - 4 * S, StartBefore(by, w3 - 2 * S), " 0 10000000000000000 ");
-      text(4, 3, bx - (4 + CH) * S, StartBefore(by, w4 - 2 * S), " 0 1000000000000000 ");
-      break;
-  }
-
-  if (in.kind == 7) {
-    out.lines[3] = FrameLine(in, 4, -2.3, 4, 2.3);  // closes the V
-  } else if (in.kind == 8) {
-    const double x = vertical ? (sign > 0 ? bx + 2.666 * S : bx - 2.666 * S) : bx;
-    const double y = vertical ? by : (sign > 0 ? by + 2.666 * S : by - 2.666 * S);
-    out.lines[3] = exchange::PaddedArcRecord(x, y, 1.334 * S, 0, " 0");  // the circle in the V
+      return {{{1, 0, bx - kLongLegU * S, by + kLongLegV * S, kAlongY1e19},
+               {2, 1, (bx - kLongLegU * S) + CH * S, by + kLongLegV * S, kAlongY1e19}}};
   }
 }
 
-// The parameter line's "no text" marker.
-bool Given(const std::string& field) { return field != "-"; }
+// Texts 3 and 4 stand inside the V and end past the base point along the
+// line; texts stay upright, so the slot order follows which one reads above.
+std::array<VText, 2> InnerTexts(const VFrame& v, const FinishTexts& t) {
+  using exchange::StartBefore;
+  const double S = v.S;
+  const double CH = v.CH;
+  const double bx = v.bx;
+  const double by = v.by;
+  const double span3 = t.width[2] - kInnerTextOverhang * S;
+  const double span4 = t.width[3] - kInnerTextOverhang * S;
+  switch (v.side) {
+    case kRightOfVertical:
+      return {{{3, 3, bx + (kShortLegU + CH) * S, StartBefore(by, span4), kAlongY1e18},
+               {4, 2, bx + (kShortLegU + 2 * CH) * S, StartBefore(by, span3), kAlongY1e16}}};
+    case kBelowHorizontal:
+      return {{{3, 3, StartBefore(bx, span4), by - (kShortLegU + CH) * S, kAlongX1e14},
+               {4, 2, StartBefore(bx, span3), by - (kShortLegU + 2 * CH) * S, kAlongX1e14}}};
+    case kAboveHorizontal:
+      return {{{3, 2, StartBefore(bx, span3), by + kShortLegU * S, kAlongX1e17},
+               {4, 3, StartBefore(bx, span4), by + (kShortLegU + CH) * S, kAlongX1e16}}};
+    default:
+      return {{{3, 2, bx - kShortLegU * S, StartBefore(by, span3), kAlongY1e16},
+               {4, 3, bx - (kShortLegU + CH) * S, StartBefore(by, span4), kAlongY1e15}}};
+  }
+}
+
+// The closing line of kind 7 or the circle of kind 8; nothing for kind 6.
+exchange::Slot KindMark(const SymbolInput& in, const VFrame& v) {
+  if (in.kind == kClosedV) return FrameLine(in, kShortLegU, -kShortLegV, kShortLegU, kShortLegV);
+  if (in.kind != kCircleInV) return std::nullopt;
+  const double S = v.S;
+  const double x = v.vertical ? (v.sign > 0 ? v.bx + kCircleCentreU * S : v.bx - kCircleCentreU * S) : v.bx;
+  const double y = v.vertical ? v.by : (v.sign > 0 ? v.by + kCircleCentreU * S : v.by - kCircleCentreU * S);
+  return exchange::PaddedArcRecord(x, y, kCircleRadius * S, 0, " 0");
+}
+
+// The records of the texts that are present.
+void EmitTexts(const std::array<VText, 2>& texts, const FinishTexts& t, SymbolSlots& out) {
+  for (const VText& v : texts)
+    if (t.present[v.place]) out.texts[v.slot] = TextRecord(v.x, v.y, v.literal, t.text[v.place]);
+}
+
+// Kinds 6 and up: the V symbol with its extension bar and four texts.
+void DrawVSymbol(const SymbolInput& in, SymbolSlots& out) {
+  const VFrame v = ReadVFrame(in);
+  const FinishTexts& t = in.texts;
+  out.lines[0] = FrameLine(in, 0, 0, kShortLegU, -kShortLegV);
+  out.lines[1] = FrameLine(in, 0, 0, kLongLegU, kLongLegV);
+  // The bar stands only under a text that it carries.
+  if (t.present[0] || t.present[1]) {
+    out.lines[2] = ExtensionBar(v, t.w12);
+    EmitTexts(BarTexts(v), t, out);
+  }
+  EmitTexts(InnerTexts(v, t), t, out);
+  out.lines[3] = KindMark(in, v);
+}
 
 // The texts of the symbol with their presence and widths on the drawing.
 FinishTexts PrepareTexts(const std::array<std::string, 11>& f, long long kind, long long fullWidth,
@@ -248,21 +307,21 @@ FinishTexts PrepareTexts(const std::array<std::string, 11>& f, long long kind, l
   const double D = size.spacing;
   if (kind >= 6 && fullWidth == 1) {
     for (std::size_t i = 0; i < 4; ++i) {
-      if (!Given(f[5 + i])) continue;
-      t.text[i] = platform::ToFullWidth(f[5 + i]);
+      if (!exchange::TextGiven(f[5 + i])) continue;
+      t.text[i] = exchange::InWidth(f[5 + i], exchange::Width::kFull);
       t.width[i] = exchange::FullWidth(t.text[i], W, D, S);
       t.present[i] = true;
     }
   } else if (kind <= 5 && f[3] == "1" && (fullWidth == 0 || fullWidth == 1)) {
     // The grinding letter. It is measured as half of W whether it is drawn
     // in half or full width.
-    t.text[0] = fullWidth == 0 ? platform::ToHalfWidth("Ｇ") : platform::ToFullWidth("G");
-    const auto n = static_cast<double>(platform::CharCount(t.text[0]));
-    t.width[0] = (W * n / 2 + D * (n - 1)) * S;
+    t.text[0] = fullWidth == 0 ? exchange::InWidth("Ｇ", exchange::Width::kHalf)
+                               : exchange::InWidth("G", exchange::Width::kFull);
+    t.width[0] = exchange::HalfCharWidth(t.text[0], W, D, S);
     t.present[0] = true;
   } else {
     for (std::size_t i = 0; i < 4; ++i) {
-      if (!Given(f[5 + i])) continue;
+      if (!exchange::TextGiven(f[5 + i])) continue;
       t.text[i] = f[5 + i];
       t.width[i] = exchange::MixedWidth(t.text[i], W, D, S, 2);
       t.present[i] = true;

@@ -1,10 +1,9 @@
 #include "tools/geomtol/geomtol.h"
 
-#include <cmath>
 #include <vector>
 
 #include "exchange/geometry.h"
-#include "platform/widths.h"
+#include "exchange/textwidth.h"
 #include "tools/geomtol/keys.h"
 
 namespace geomtol {
@@ -79,7 +78,7 @@ Picks ReadPicks(const exchange::HostValues& host, const LeaderMarks& marks, std:
 }
 
 std::string Converted(const std::string& text, bool fullWidth) {
-  return fullWidth ? platform::ToFullWidth(text) : platform::ToHalfWidth(text);
+  return exchange::InWidth(text, fullWidth ? exchange::Width::kFull : exchange::Width::kHalf);
 }
 
 }  // namespace
@@ -93,30 +92,26 @@ void DrawLeader(const Picks& picks, double arrowLength, double arrowAngle, doubl
   if (picks.count != 1 && picks.count != 2)
     d.lines[kL3] = LineRecord(p3.x, p3.y, picks.anchor.x, picks.anchor.y);
 
-  const double theta = exchange::Radians(arrowAngle);
-  const double a = arrowLength * S * std::cos(theta);
-  const double b = arrowLength * S * std::sin(theta);
-  auto barbs = [&](double x1, double y1, double x2, double y2) {
-    d.lines[kA1] = LineRecord(p1.x, p1.y, x1, y1);
-    d.lines[kA2] = LineRecord(p1.x, p1.y, x2, y2);
+  using exchange::Axis;
+  const exchange::BarbOffsets o = exchange::AxisBarbOffsets(arrowLength * S, arrowAngle);
+  auto barbs = [&](Axis toward) {
+    const exchange::ArrowBarbs b = exchange::AxisBarbs(p1, toward, o.along, o.across);
+    d.lines[kA1] = LineRecord(p1.x, p1.y, b.end1.x, b.end1.y);
+    d.lines[kA2] = LineRecord(p1.x, p1.y, b.end2.x, b.end2.y);
   };
   if (picks.count == 2) {
     // The first segment is vertical: the barbs open toward the second point;
     // a second point level with the first gives no arrow.
     if (p2.y > p1.y) {
-      barbs(p1.x - b, p1.y + a, p1.x + b, p1.y + a);
+      barbs(Axis::kPlusY);
     } else if (p2.y < p1.y) {
-      barbs(p1.x - b, p1.y - a, p1.x + b, p1.y - a);
+      barbs(Axis::kMinusY);
     }
     return;
   }
   // The first segment is horizontal (one or three segments): the barbs open
   // toward the second point's side.
-  if (p2.x < p1.x) {
-    barbs(p1.x - a, p1.y + b, p1.x - a, p1.y - b);
-  } else {
-    barbs(p1.x + a, p1.y + b, p1.x + a, p1.y - b);
-  }
+  barbs(p2.x < p1.x ? Axis::kMinusX : Axis::kPlusX);
 }
 
 exchange::Output Compute(const exchange::ToolInput& input) {

@@ -9,9 +9,9 @@ namespace {
 
 using exchange::Number;
 
-// "-" in a size field of the parameter line stands for 0.
+// A size field the window left empty ("-") stands for 0.
 double SizeField(const std::string& field, const std::string& what) {
-  return Number(field == "-" ? std::string("0") : field, what);
+  return Number(exchange::TextGiven(field) ? field : std::string("0"), what);
 }
 
 // The colour and line-type records of a group.
@@ -30,6 +30,14 @@ void AddGroup(exchange::Output& out, const std::string& layer, const Pen& pen,
 }
 
 }  // namespace
+
+HoleKind KindOf(double field) {
+  if (field == 3) return HoleKind::kCross;
+  if (field == 4) return HoleKind::kBlind;
+  if (field == 6) return HoleKind::kThrough;
+  if (field == 8) return HoleKind::kStepped;
+  return HoleKind::kPlan;
+}
 
 ThreadedSize StripThreadPrefix(const std::string& holeSize, int lowerFlag, int upperFlag) {
   ThreadedSize out{holeSize, holeSize, kNoThread};
@@ -50,14 +58,8 @@ double ThreadedSize::Diameter() const {
 
 double LargestCircleRadius(const exchange::ItemTable& table) {
   double largest = 0;
-  for (std::size_t i = 1; i <= table.Count(); ++i) {
-    const std::string& item = table.items[i];
-    if (!exchange::HasKey(item, "ci")) continue;
-    const std::vector<std::string> parts = exchange::Split(item, " ");
-    if (parts.size() < 4) throw exchange::ToolError("the circle item \"" + item + "\" lacks its radius");
-    const double r = Number(parts[3], "the radius of the circle item \"" + item + "\"");
+  for (const double r : exchange::CircleRadii(table))
     if (r > largest) largest = r;
-  }
   return largest;
 }
 
@@ -75,7 +77,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const auto f = exchange::FirstFields<18>(fields);
 
   const double overshoot = Number(f[6], "the centre-line overshoot (field 6)");
-  const double kind = Number(f[14], "the hole kind (field 14)");
+  const HoleKind kind = KindOf(Number(f[14], "the hole kind (field 14)"));
 
   // Every "ci" item is read, whatever the kind draws.
   const double largestRadius = LargestCircleRadius(input.items);
@@ -94,7 +96,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const std::string centreLayer = style.Layer(f[17], "the centre-line layer (field 17)");
 
   Groups g;
-  if (kind == 3) {
+  if (kind == HoleKind::kCross) {
     // The cross stands at the origin: neither the sizes nor the picks count.
     g = DrawCross(largestRadius, overshoot);
   } else {
@@ -106,10 +108,10 @@ exchange::Output Compute(const exchange::ToolInput& input) {
     const double rowPitch = SizeField(f[12], "the row pitch (field 12)");
     const double arrangement = Number(f[13], "the row arrangement (field 13)");
     const exchange::Point p1 = host.At(1);
-    if (kind == 8) {
+    if (kind == HoleKind::kStepped) {
       g = DrawSteppedHole({p1, host.At(2), pitchX, pitchY, pattern, overshoot});
-    } else if (kind == 4 || kind == 6) {
-      g = DrawSection({p1, host.At(2), holeSize, pitchX, pitchY, overshoot, kind == 6});
+    } else if (kind == HoleKind::kBlind || kind == HoleKind::kThrough) {
+      g = DrawSection({p1, host.At(2), holeSize, pitchX, pitchY, overshoot, kind == HoleKind::kThrough});
     } else {
       g = DrawPlanView({p1.x, p1.y, pitchX, pitchY, pattern, holeSize, count, rowPitch, arrangement,
                         overshoot});

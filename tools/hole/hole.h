@@ -13,6 +13,17 @@
 
 namespace hole {
 
+// The drawing the hole kind field asks for; any other kind draws the plan
+// view.
+enum class HoleKind {
+  kPlan,
+  kCross,    // 3: the centre-line cross over the selected circles
+  kBlind,    // 4: the section of a blind hole
+  kThrough,  // 6: the section of a through hole
+  kStepped,  // 8: the section of a stepped hole
+};
+HoleKind KindOf(double field);
+
 // What the thread prefix of the hole size asks of the output.
 enum ThreadFlag : int {
   kNoThread = 0,

@@ -20,50 +20,43 @@ struct Arrow {
 
 double ShaftLength(const Geometry& g) { return 1.5 * g.arrowLength * g.scale; }
 
-// An arrow on a line along x at the anchor a, standing above the line or
-// below it; the letter stands half a character left of the shaft's end.
-Arrow AcrossHorizontal(const Geometry& g, const Point& a, bool up, const std::string& letter) {
+// An arrow square to a line along x (toward +y or -y) or along y (toward
+// +x or -x) at the anchor a. The letter stands at the shaft's end, moved
+// back by a whole character on the minus side so that it clears the shaft,
+// and centred across the shaft by half a character: its width on a line
+// along x, its height on one along y.
+Arrow AcrossAxis(const Geometry& g, const Point& a, exchange::Axis toward, const std::string& letter) {
+  using exchange::Axis;
   const double S = g.scale;
   const double h = ShaftLength(g);
-  const double p = g.across;
-  const double q = g.along;
-  const double letterX = a.x - (g.charWidth / 2) * S;
+  const bool shaftAlongY = toward == Axis::kPlusY || toward == Axis::kMinusY;
+  const bool plus = toward == Axis::kPlusX || toward == Axis::kPlusY;
+  // u runs along the shaft, v across it.
+  const double u = shaftAlongY ? a.y : a.x;
+  const double v = shaftAlongY ? a.x : a.y;
+  const double charAlong = shaftAlongY ? g.charHeight : g.charWidth;
+  const double charAcross = shaftAlongY ? g.charWidth : g.charHeight;
+  auto at = [&](double pu, double pv) { return shaftAlongY ? Point{pv, pu} : Point{pu, pv}; };
+
   Arrow r;
-  if (up) {
-    r.shaft = LineRecord(a.x, a.y, a.x, a.y + h);
-    r.barbA = LineRecord(a.x, a.y, a.x - p, a.y + q);
-    r.barbB = LineRecord(a.x, a.y, a.x + p, a.y + q);
-    r.letter = TextAt(letterX, a.y + h, letter);
-  } else {
-    r.shaft = LineRecord(a.x, a.y, a.x, a.y - h);
-    r.barbA = LineRecord(a.x, a.y, a.x - p, a.y - q);
-    r.barbB = LineRecord(a.x, a.y, a.x + p, a.y - q);
-    r.letter = TextAt(letterX, a.y - (h + g.charHeight * S), letter);
-  }
+  const Point end = at(plus ? u + h : u - h, v);
+  r.shaft = LineRecord(a.x, a.y, end.x, end.y);
+  const exchange::ArrowBarbs barbs = exchange::AxisBarbs(a, toward, g.along, g.across);
+  r.barbA = LineRecord(a.x, a.y, barbs.end1.x, barbs.end1.y);
+  r.barbB = LineRecord(a.x, a.y, barbs.end2.x, barbs.end2.y);
+  const Point place = at(plus ? u + h : u - (h + charAlong * S), v - (charAcross / 2) * S);
+  r.letter = TextAt(place.x, place.y, letter);
   return r;
 }
 
-// An arrow on a line along y, standing right or left of it; the letter is
-// centred on the shaft's height.
+// The arrow on a line along x, standing above it or below it.
+Arrow AcrossHorizontal(const Geometry& g, const Point& a, bool up, const std::string& letter) {
+  return AcrossAxis(g, a, up ? exchange::Axis::kPlusY : exchange::Axis::kMinusY, letter);
+}
+
+// The arrow on a line along y, standing right or left of it.
 Arrow AcrossVertical(const Geometry& g, const Point& a, bool right, const std::string& letter) {
-  const double S = g.scale;
-  const double h = ShaftLength(g);
-  const double p = g.across;
-  const double q = g.along;
-  const double letterY = a.y - (g.charHeight / 2) * S;
-  Arrow r;
-  if (right) {
-    r.shaft = LineRecord(a.x, a.y, a.x + h, a.y);
-    r.barbA = LineRecord(a.x, a.y, a.x + q, a.y + p);
-    r.barbB = LineRecord(a.x, a.y, a.x + q, a.y - p);
-    r.letter = TextAt(a.x + h, letterY, letter);
-  } else {
-    r.shaft = LineRecord(a.x, a.y, a.x - h, a.y);
-    r.barbA = LineRecord(a.x, a.y, a.x - q, a.y + p);
-    r.barbB = LineRecord(a.x, a.y, a.x - q, a.y - p);
-    r.letter = TextAt(a.x - (h + g.charWidth * S), letterY, letter);
-  }
-  return r;
+  return AcrossAxis(g, a, right ? exchange::Axis::kPlusX : exchange::Axis::kMinusX, letter);
 }
 
 // An arrow square to an oblique segment at its end position F; the letter

@@ -8,7 +8,6 @@
 
 #include "exchange/geometry.h"
 #include "exchange/textwidth.h"
-#include "platform/widths.h"
 #include "tools/section/keys.h"
 
 namespace section {
@@ -63,9 +62,9 @@ Label MakeLabel(long long cutKind, const std::array<std::string, 4>& letters, co
   const double W = size.width;
   const double D = size.spacing;
   if (widthMode == 1) {
-    label.text = platform::ToFullWidth(label.text);
+    label.text = exchange::InWidth(label.text, exchange::Width::kFull);
     label.width = exchange::FullWidth(label.text, W, D, scale);
-    for (auto& letter : label.letters) letter = platform::ToFullWidth(letter);
+    for (auto& letter : label.letters) letter = exchange::InWidth(letter, exchange::Width::kFull);
   } else if (widthMode == 0) {
     label.width = exchange::MixedWidth(label.text, W, D, scale, 1);
   }
@@ -125,8 +124,9 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   g.scale = S;
   g.arrowLength = arrowLength;
   g.arrowAngle = arrowAngle;
-  g.across = arrowLength * S * std::sin(exchange::Radians(arrowAngle));
-  g.along = arrowLength * S * std::cos(exchange::Radians(arrowAngle));
+  const exchange::BarbOffsets barbs = exchange::AxisBarbOffsets(arrowLength * S, arrowAngle);
+  g.across = barbs.across;
+  g.along = barbs.along;
   g.charWidth = size.width;
   g.charHeight = size.height;
   g.stubs = stubs;

@@ -123,34 +123,47 @@ DimensionLines LinearLines(const LinearPick& pick, ArrowMode mode, double T, con
   return out;
 }
 
-AlignedDrawing DrawAligned(const Point& p1, const Point& p2, const Point& p3, const TextGroup& g,
-                           const Params& p, double S) {
+namespace {
+
+// Where an aligned dimension stands: the picked line p1 p2, its length L,
+// the signed distance e of p3 from it (positive to the left), the
+// dimension line's ends E1 and E2 and the unit vectors along it (u) and to
+// its left (v).
+struct AlignedFrame {
+  Point p1, p2;
+  double dx, dy, L;
+  double e;
+  Point E1, E2;
+  double ux, uy, vx, vy;
+};
+
+AlignedFrame ReadAlignedFrame(const Point& p1, const Point& p2, const Point& p3) {
   const double x1 = p1.x, y1 = p1.y, x2 = p2.x, y2 = p2.y, x3 = p3.x, y3 = p3.y;
   const double dx = x2 - x1;
   const double dy = y2 - y1;
   const double L = std::sqrt(dx * dx + dy * dy);
   if (L == 0) throw ToolError("points 1 and 2 coincide, so the aligned dimension has no direction");
-  // The signed distance of p3 from the line p1 p2, positive to the left.
   // Computed through dy where it can be, through the cross product on a
   // horizontal pick.
   const double e = dy != 0 ? dy * ((y3 - y1) * dx / dy - (x3 - x1)) / L : (dx * (y3 - y1) - dy * (x3 - x1)) / L;
   const double cs = dy * e / L;
   const double cw = dx * e / L;
-  const Point E1{x1 - cs, y1 + cw};
-  const Point E2{x2 - cs, y2 + cw};
-  const double go = p.extensionGap, oo = p.extensionOvershoot, U = p.arrowLength;
+  return {p1, p2, dx, dy, L, e, {x1 - cs, y1 + cw}, {x2 - cs, y2 + cw}, dx / L, dy / L, -dy / L, dx / L};
+}
 
-  AlignedDrawing out;
-  auto& slot = out.lines.lines;
-  out.lines.dimension = Line(E1, E2);
-
-  // Extension lines toward the side of p3. Picked left to right the
-  // dimension line's end against point 1 tells the side; otherwise the
-  // sign of the offset does.
+// Extension lines toward the side of p3. Picked left to right the
+// dimension line's end against point 1 tells the side; otherwise the sign
+// of the offset does.
+void AlignedExtensionLines(const AlignedFrame& f, const Params& p, double S, std::array<Slot, 9>& slot) {
+  const double x1 = f.p1.x, y1 = f.p1.y, x2 = f.p2.x, y2 = f.p2.y;
+  const double dx = f.dx, dy = f.dy, L = f.L;
+  const Point& E1 = f.E1;
+  const Point& E2 = f.E2;
+  const double go = p.extensionGap, oo = p.extensionOvershoot;
   const double gx = dy * S * go / L, gy = dx * S * go / L;
   const double ox = dy * S * oo / L, oy = dx * S * oo / L;
-  const bool toRight = dx > 0 ? y1 > E1.y : e < 0;
-  const bool toLeft = dx > 0 ? y1 < E1.y : e > 0;
+  const bool toRight = dx > 0 ? y1 > E1.y : f.e < 0;
+  const bool toLeft = dx > 0 ? y1 < E1.y : f.e > 0;
   if (toRight) {
     slot[0] = LineRecord(x1 + gx, y1 - gy, E1.x + ox, E1.y - oy);
     slot[1] = LineRecord(x2 + gx, y2 - gy, E2.x + ox, E2.y - oy);
@@ -158,52 +171,72 @@ AlignedDrawing DrawAligned(const Point& p1, const Point& p2, const Point& p3, co
     slot[0] = LineRecord(x1 - gx, y1 + gy, E1.x - ox, E1.y + oy);
     slot[1] = LineRecord(x2 - gx, y2 + gy, E2.x - ox, E2.y + oy);
   }
+}
 
-  // The unit vector along the dimension line and its left normal.
-  const double ux = dx / L, uy = dy / L;
-  const double vx = -dy / L, vy = dx / L;
-  const double Vw = g.Vw;
-  const double oS = S * p.outsideOffset;
-  // A value wider than the dimension stands beyond point 2, on the
-  // dimension line drawn on under it: that run's length times the same
-  // unit vector the text is placed along.
-  if (Vw > L) {
-    const double run = Vw + oS;
-    slot[6] = LineRecord(E2.x, E2.y, E2.x + run * ux, E2.y + run * uy);
-  }
-
+// Dots at the dimension line's ends, or arrows: inside, or outside with
+// tails when the line is too short for them or the value stands between
+// the arrows without room.
+void AlignedArrows(const AlignedFrame& f, double Vw, const Params& p, double S, std::array<Slot, 9>& slot) {
+  const double U = p.arrowLength;
+  const double L = f.L;
+  const Point& E1 = f.E1;
+  const Point& E2 = f.E2;
   const double twoUS = 2 * U * S;
   const bool outside = L < twoUS || (L - twoUS < Vw && Vw < L);
   if (p.dotArrow == 1) {
     slot[2] = PointRecord(E1.x, E1.y);
     slot[3] = PointRecord(E2.x, E2.y);
-  } else {
-    const double theta = exchange::LeaderAngle(p1, p2);
-    const double length = S * U;
-    // theta points from point 1 to point 2 when point 2 lies higher (or on
-    // a level pick), from point 2 to point 1 when it lies lower.
-    const bool downward = y1 > y2;
-    const bool forwardAtE1 = outside == downward;
-    const Point& fwd = forwardAtE1 ? E1 : E2;
-    const Point& bwd = forwardAtE1 ? E2 : E1;
-    const auto f = exchange::ArrowHead(fwd, theta, p.arrowAngle, length, false);
-    const auto b = exchange::ArrowHead(bwd, theta, p.arrowAngle, length, true);
-    slot[2] = Line(fwd, f.end1);
-    slot[3] = Line(fwd, f.end2);
-    slot[4] = Line(bwd, b.end1);
-    slot[5] = Line(bwd, b.end2);
-    if (outside) {
-      const double t = 1.2 * U * S;
-      slot[7] = LineRecord(E1.x, E1.y, E1.x - t * dx / L, E1.y - t * dy / L);
-      slot[8] = LineRecord(E2.x, E2.y, E2.x + t * dx / L, E2.y + t * dy / L);
-    }
+    return;
   }
+  const double theta = exchange::LeaderAngle(f.p1, f.p2);
+  const double length = S * U;
+  // theta points from point 1 to point 2 when point 2 lies higher (or on
+  // a level pick), from point 2 to point 1 when it lies lower.
+  const bool downward = f.p1.y > f.p2.y;
+  const bool forwardAtE1 = outside == downward;
+  const Point& fwd = forwardAtE1 ? E1 : E2;
+  const Point& bwd = forwardAtE1 ? E2 : E1;
+  const auto a = exchange::ArrowHead(fwd, theta, p.arrowAngle, length, false);
+  const auto b = exchange::ArrowHead(bwd, theta, p.arrowAngle, length, true);
+  slot[2] = Line(fwd, a.end1);
+  slot[3] = Line(fwd, a.end2);
+  slot[4] = Line(bwd, b.end1);
+  slot[5] = Line(bwd, b.end2);
+  if (outside) {
+    const double t = 1.2 * U * S;
+    slot[7] = LineRecord(E1.x, E1.y, E1.x - t * f.dx / L, E1.y - t * f.dy / L);
+    slot[8] = LineRecord(E2.x, E2.y, E2.x + t * f.dx / L, E2.y + t * f.dy / L);
+  }
+}
+
+}  // namespace
+
+AlignedDrawing DrawAligned(const Point& p1, const Point& p2, const Point& p3, const TextGroup& g,
+                           const Params& p, double S) {
+  const AlignedFrame f = ReadAlignedFrame(p1, p2, p3);
+  const double L = f.L;
+  const double Vw = g.Vw;
+  const double oS = S * p.outsideOffset;
+
+  AlignedDrawing out;
+  auto& slot = out.lines.lines;
+  out.lines.dimension = Line(f.E1, f.E2);
+  AlignedExtensionLines(f, p, S, slot);
+  // A value wider than the dimension stands beyond point 2, on the
+  // dimension line drawn on under it: that run's length times the same
+  // unit vector the text is placed along.
+  if (Vw > L) {
+    const double run = Vw + oS;
+    slot[6] = LineRecord(f.E2.x, f.E2.y, f.E2.x + run * f.ux, f.E2.y + run * f.uy);
+  }
+  AlignedArrows(f, Vw, p, S, slot);
 
   // The value text along the dimension line, centred when it fits, else
   // beyond point 2; its direction is the picked one.
   const double a = Vw <= L ? (L - Vw) / 2 : L + oS;
   const double lift = S * p.textOffset;
-  out.valueRecord = exchange::DirectedTextRecord(E1.x + lift * vx + a * ux, E1.y + lift * vy + a * uy, dx, dy, g.value);
+  out.valueRecord = exchange::DirectedTextRecord(f.E1.x + lift * f.vx + a * f.ux, f.E1.y + lift * f.vy + a * f.uy,
+                                                 f.dx, f.dy, g.value);
   return out;
 }
 

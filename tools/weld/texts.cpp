@@ -1,6 +1,7 @@
 // The texts of a welding symbol: their preparation and widths, the axis
 // stacks of both sides, the depth and length-pitch texts beside the symbol,
 // the process text and the tail.
+#include "exchange/exchange.h"
 #include "exchange/records.h"
 #include "exchange/textwidth.h"
 #include "platform/widths.h"
@@ -154,7 +155,7 @@ WeldTexts PrepareTexts(const std::array<std::string, kTextCount>& fields, bool f
                        double D, double S) {
   WeldTexts t;
   for (std::size_t i = 0; i < kTextCount; ++i) {
-    if (fields[i] == "-") continue;  // the window's empty text
+    if (!exchange::TextGiven(fields[i])) continue;
     if (fullWidth) {
       t.text[i] = platform::ToFullWidth(fields[i]);
       t.width[i] = FullModeWidth(t.text[i], kMeasures[i], W, D, S);

@@ -171,7 +171,7 @@ Drawing Draw(const Request& r, const Leader& l, const Frame& fr) {
   d.Geometry(1) = exchange::LineRecord(A.x, A.y, F.x, F.y);
   if (l.bent) d.Geometry(2) = exchange::LineRecord(F.x, F.y, C.x, C.y);
   d.Geometry(3) = exchange::LineRecord(C.x, C.y, fr.Xe, fr.Y);
-  if (r.f(kProcessCode) != "-") TailLines(fr, d);
+  if (exchange::TextGiven(r.f(kProcessCode))) TailLines(fr, d);
   const exchange::ArrowBarbs barbs = exchange::LeaderBarbs(A, F, r.arrowAngle, r.arrowLength * fr.S);
   d.Geometry(19) = exchange::LineRecord(A.x, A.y, barbs.end1.x, barbs.end1.y);
   d.Geometry(20) = exchange::LineRecord(A.x, A.y, barbs.end2.x, barbs.end2.y);

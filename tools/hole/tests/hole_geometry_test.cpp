@@ -149,4 +149,16 @@ TEST(HoleCircles, OnlyTheLargestPositiveRadiusCounts) {
   EXPECT_EQ(hole::DrawCross(7, 0.5).centre, (Records{"0 7.5 0 -7.5", "-7.5 0 7.5 0"}));
 }
 
+TEST(HoleKinds, OnlyTheExactKindsLeaveThePlanView) {
+  using hole::HoleKind;
+  EXPECT_EQ(hole::KindOf(3), HoleKind::kCross);
+  EXPECT_EQ(hole::KindOf(4), HoleKind::kBlind);
+  EXPECT_EQ(hole::KindOf(6), HoleKind::kThrough);
+  EXPECT_EQ(hole::KindOf(8), HoleKind::kStepped);
+  // The field is a number, not an integer: a fraction is no kind of its own.
+  EXPECT_EQ(hole::KindOf(3.5), HoleKind::kPlan);
+  EXPECT_EQ(hole::KindOf(5), HoleKind::kPlan);
+  EXPECT_EQ(hole::KindOf(-4), HoleKind::kPlan);
+}
+
 }  // namespace
