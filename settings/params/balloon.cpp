@@ -10,6 +10,7 @@
 #include <cmath>
 #include <string>
 
+#include "exchange/params/balloon.h"
 #include "platform/numtext.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
@@ -18,10 +19,14 @@ namespace mokrav {
 
 namespace {
 
+// The fields are named and placed as the file's layout declares them.
+using paramfile::balloon::kNames;
+using enum paramfile::balloon::Field;
+
 using params::Record;
 
 const params::OutputSpec kBalloonOutput = {
-    "mokrav5.jyd",
+    {paramfile::balloon::kFileName, kNames},
     "引出文字作図データを出力しました",
     params::SuccessAt::BeforeWrite,
     {{"Com11"}, {"Com12"}, {"Com13"}, {"Com14"}, {"Com15"}, {"Com16"}, {"Com40"}},
@@ -119,16 +124,16 @@ void Command2_Click(Form& f) {
   // and angle, which it reads as numbers; the dot writes "0" for both.
   if (!dot && params::RefusedSharedArrow(f)) return;
   Record r = {
-      {"BalloonParams.textType", f.Com(9).text},
-      {"BalloonParams.lineColor", f.Com(10).text},
-      {"BalloonParams.leaderStyle", style},
-      {"BalloonParams.text1", text1},
-      {"BalloonParams.text2", text2},
-      {"BalloonParams.widthMode", widthMode},
-      {"BalloonParams.lineLayer", f.Com(67).text},
-      {"BalloonParams.textLayer", f.Com(66).text},
-      {"BalloonParams.arrowLength", dot ? std::string("0") : f.Com(59).text},
-      {"BalloonParams.arrowAngle", dot ? std::string("0") : f.Com(60).text},
+      {kNames[kTextType], f.Com(9).text},
+      {kNames[kLineColor], f.Com(10).text},
+      {kNames[kLeaderStyle], style},
+      {kNames[kText1], text1},
+      {kNames[kText2], text2},
+      {kNames[kWidthMode], widthMode},
+      {kNames[kLineLayer], f.Com(67).text},
+      {kNames[kTextLayer], f.Com(66).text},
+      {kNames[kArrowLength], dot ? std::string("0") : f.Com(59).text},
+      {kNames[kArrowAngle], dot ? std::string("0") : f.Com(60).text},
   };
   // Read before the remember steps, which may add the text to the list but
   // never change it.

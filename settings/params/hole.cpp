@@ -13,6 +13,7 @@
 // is an entry the tool would have to read as a number but cannot.
 #include <string>
 
+#include "exchange/params/hole.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -20,11 +21,14 @@ namespace mokrav {
 
 namespace {
 
-using params::Field;
+// The fields are named and placed as the file's layout declares them.
+using paramfile::hole::kNames;
+using enum paramfile::hole::Field;
+
 using params::Record;
 
 const params::OutputSpec kHoleOutput = {
-    "mokrav4.jyd",
+    {paramfile::hole::kFileName, kNames},
     "穴・ネジ作図データを出力しました",
     params::SuccessAt::AfterWrite,
     {{"Com25"}, {"Com26"}, {"Com27"}, {"Com28"}},
@@ -109,13 +113,13 @@ void Command6_Click(Form& f) {
   params::TrimEntries(f, 3);
 
   Record r = {
-      {"HoleParams.outlineColor", f.Com(17).text},
-      {"HoleParams.outlineLineType", f.Com(18).text},
-      {"HoleParams.thinColor", f.Com(19).text},
-      {"HoleParams.thinLineType", f.Com(20).text},
-      {"HoleParams.centerColor", f.Com(21).text},
-      {"HoleParams.centerLineType", f.Com(22).text},
-      {"HoleParams.centerOvershoot", "0.5"},
+      {kNames[kOutlineColor], f.Com(17).text},
+      {kNames[kOutlineLineType], f.Com(18).text},
+      {kNames[kThinColor], f.Com(19).text},
+      {kNames[kThinLineType], f.Com(20).text},
+      {kNames[kCenterColor], f.Com(21).text},
+      {kNames[kCenterLineType], f.Com(22).text},
+      {kNames[kCenterOvershoot], "0.5"},
   };
 
   const std::string depth = params::WithMarker(f.Com(25).text, "0");  // of the large bore
@@ -167,17 +171,17 @@ void Command6_Click(Form& f) {
     f12 = params::WithMarker(pitch, "-");  // no pitch: the tool takes 0
   }
 
-  r.push_back({"HoleParams.pitchX", f7});
-  r.push_back({"HoleParams.pitchY", f8});
-  r.push_back({"HoleParams.pattern", f9});
-  r.push_back({"HoleParams.holeSize", diameter});
-  r.push_back({"HoleParams.holeCount", count});
-  r.push_back({"HoleParams.rowPitch", f12});
-  r.push_back({"HoleParams.arrangement", arrangement});
-  r.push_back({"HoleParams.holeKind", kind});
-  r.push_back({"HoleParams.outlineLayer", f.Com(55).text});
-  r.push_back({"HoleParams.thinLayer", f.Com(56).text});
-  r.push_back({"HoleParams.centerLayer", f.Com(57).text});
+  r.push_back({kNames[kPitchX], f7});
+  r.push_back({kNames[kPitchY], f8});
+  r.push_back({kNames[kPattern], f9});
+  r.push_back({kNames[kHoleSize], diameter});
+  r.push_back({kNames[kHoleCount], count});
+  r.push_back({kNames[kRowPitch], f12});
+  r.push_back({kNames[kArrangement], arrangement});
+  r.push_back({kNames[kHoleKind], kind});
+  r.push_back({kNames[kOutlineLayer], f.Com(55).text});
+  r.push_back({kNames[kThinLayer], f.Com(56).text});
+  r.push_back({kNames[kCenterLayer], f.Com(57).text});
 
   // An entry that the line cannot hold at all (a comma or a blank, say) is
   // refused as such, remembering nothing; any other entry that is no number
