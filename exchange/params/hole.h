@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace paramfile::hole {
 
@@ -55,5 +56,28 @@ inline constexpr std::array<const char*, kFieldCount> kNames = {
     "HoleParams.thinLayer",
     "HoleParams.centerLayer",
 };
+
+// The hole size (kHoleSize) split at its thread prefix: a leading
+// lower-case "m", then a leading upper-case "M" of what is left, each
+// dropped when it is there. The diameter is what the tool sizes the hole
+// from; which prefixes were there decides how it draws the thread.
+struct ThreadPrefix {
+  std::string diameter;  // the size without the prefix
+  bool lower = false;    // an "m" was dropped
+  bool upper = false;    // an "M" was dropped
+};
+
+inline ThreadPrefix SplitThreadPrefix(const std::string& holeSize) {
+  ThreadPrefix out{holeSize};
+  if (out.diameter.starts_with('m')) {
+    out.diameter.erase(0, 1);
+    out.lower = true;
+  }
+  if (out.diameter.starts_with('M')) {
+    out.diameter.erase(0, 1);
+    out.upper = true;
+  }
+  return out;
+}
 
 }  // namespace paramfile::hole

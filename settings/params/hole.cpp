@@ -68,14 +68,6 @@ std::string RowArrangement(const std::string& text) {
   return "";
 }
 
-// The diameter as the tool sizes a plan view or a section from it: without
-// a lower-case and then an upper-case thread prefix.
-std::string WithoutThreadPrefix(std::string size) {
-  if (size.rfind('m', 0) == 0) size.erase(0, 1);
-  if (size.rfind('M', 0) == 0) size.erase(0, 1);
-  return size;
-}
-
 // The tool reads the dimensions, the diameter and the pitch as numbers (a
 // dimension or pitch "-" as 0) and stops on any other text: the message
 // naming the first entry that is none, "" when the file can be drawn. The
@@ -85,7 +77,7 @@ std::string NumberCheck(bool stepped, const std::string& f7, const std::string& 
                         const std::string& f12, Form& f) {
   // The stepped hole takes its large diameter from field 7 and never reads
   // the size field.
-  const std::string size = stepped ? std::string("0") : WithoutThreadPrefix(diameter);
+  const std::string size = stepped ? std::string("0") : paramfile::hole::SplitThreadPrefix(diameter).diameter;
   const struct {
     const std::string& value;  // what the tool reads
     const std::string& entry;  // what the user typed

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "exchange/params/hole.h"
 #include "exchange/tools.h"
 
 namespace hole {
@@ -26,15 +27,10 @@ void AddGroup(exchange::Output& out, const std::string& layer, const std::string
 }  // namespace
 
 ThreadedSize StripThreadPrefix(const std::string& holeSize, int lowerFlag, int upperFlag) {
-  ThreadedSize out{holeSize, holeSize, kNoThread};
-  if (exchange::HasKey(out.diameter, "m")) {
-    out.diameter.erase(0, 1);
-    out.flag = lowerFlag;
-  }
-  if (exchange::HasKey(out.diameter, "M")) {
-    out.diameter.erase(0, 1);
-    out.flag = upperFlag;
-  }
+  const paramfile::hole::ThreadPrefix split = paramfile::hole::SplitThreadPrefix(holeSize);
+  ThreadedSize out{holeSize, split.diameter, kNoThread};
+  if (split.lower) out.flag = lowerFlag;
+  if (split.upper) out.flag = upperFlag;
   return out;
 }
 
