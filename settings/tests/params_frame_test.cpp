@@ -59,7 +59,8 @@ TEST_F(FrameTest, SecondClickReplacesTheFile) {
 // anything is checked, shown, written or remembered.
 TEST_F(FrameTest, RecordOffItsLayoutIsAProgrammingError) {
   static constexpr std::array<const char*, 3> kNames = {"T.a", "T.b", "T.c"};
-  const params::OutputSpec out = {{"test.jyd", kNames}, "written", params::SuccessAt::BeforeWrite, {{"Com30"}}};
+  const params::OutputSpec out = {
+      {"test.jyd", kNames}, "written", params::SuccessAt::BeforeWrite, {{"Com30"}}};
   const params::Record drifted[] = {
       {{"T.a", "1"}, {"T.b", "2"}},                              // a field short
       {{"T.a", "1"}, {"T.c", "3"}, {"T.b", "2"}},                // two swapped
