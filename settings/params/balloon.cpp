@@ -8,8 +8,10 @@
 // number and the two preview labels change only when the file was written,
 // so a click that draws nothing never skips a number.
 #include <cmath>
+#include <optional>
 #include <string>
 
+#include "exchange/params/balloon.h"
 #include "platform/numtext.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
@@ -18,10 +20,14 @@ namespace mokrav {
 
 namespace {
 
+// The fields are named and placed as the file's layout declares them.
+using paramfile::balloon::kNames;
+using enum paramfile::balloon::Field;
+
 using params::Record;
 
 const params::OutputSpec kBalloonOutput = {
-    "mokrav5.jyd",
+    {paramfile::balloon::kFileName, kNames},
     "引出文字作図データを出力しました",
     params::SuccessAt::BeforeWrite,
     {{"Com11"}, {"Com12"}, {"Com13"}, {"Com14"}, {"Com15"}, {"Com16"}, {"Com40"}},
@@ -46,98 +52,111 @@ std::string CallOut(const std::string& q, const std::string& d, const std::strin
   return text;
 }
 
+// The two text fields of the record, and what the click changes once the
+// file is written.
+struct BalloonTexts {
+  std::string text1, text2;
+  std::optional<std::string> balloonPreview;  // La51
+  std::optional<std::string> notePreview;     // La71
+  long long nextCounter = 0;                  // the auto-number counter
+};
+
+// The texts of a leader note: a free text (style 2) or the call-out, and the
+// note under the line. The counter stays as it is.
+BalloonTexts NoteTexts(Form& f, const std::string& style) {
+  BalloonTexts t;
+  t.text1 = style == "2" ? params::WithMarker(f.Com(40).text, "-")
+                         : CallOut(f.Com(11).text, f.Com(12).text, f.Com(13).text);
+  t.text2 = params::WithMarker(f.Com(14).text, "-");
+  t.notePreview = t.text2;
+  t.nextCounter = f.balloonNumber;
+  return t;
+}
+
+// The balloon's required entries: the message of the first that is missing
+// or unusable, "" when it can be drawn.
+std::string BalloonCheck(Form& f) {
+  if (f.Com(15).text.empty()) return kNoNumber;
+  const std::string& diameter = f.Com(16).text;
+  if (diameter.empty()) return kNoDiameter;
+  // The tool sizes the circle from this field as a number.
+  if (!params::IsNumberField(diameter)) return kDiameterNotNumber;
+  return "";
+}
+
+// The balloon's number and diameter. With "自動加算" ticked the number is
+// the start number counted on; the message when the start number cannot be
+// counted from, "" otherwise.
+std::string NumberBalloon(Form& f, BalloonTexts& t) {
+  const std::string& number = f.Com(15).text;
+  t.text2 = f.Com(16).text;
+  if (f.Check("H53").ticked) {
+    // A new start number starts the count again.
+    const long long counter = number == f.balloonLastStart ? f.balloonNumber : 0;
+    double start = 0;
+    if (!platform::TryParseNumber(number, start)) return kStartNotNumber;
+    const double first = std::floor(start);
+    if (std::fabs(first) >= kLargestStart) return kStartTooLarge;
+    t.text1 = std::to_string(static_cast<long long>(first) + counter);
+    t.nextCounter = counter + 1;
+  } else {
+    t.text1 = number;
+    t.nextCounter = 0;
+  }
+  t.balloonPreview = t.text1;
+  return "";
+}
+
+Record BalloonRecord(Form& f, const std::string& style, const BalloonTexts& t, bool dot) {
+  const OptionArray& widths = f.Option("C52");
+  // The width mode is the button's index itself, not index + 1.
+  const std::string widthMode = widths.selected >= 0 ? std::to_string(widths.selected) : "";
+  // The dot writes "0" for the arrow's length and angle.
+  return {
+      {kNames[kTextType], f.Com(9).text},
+      {kNames[kLineColor], f.Com(10).text},
+      {kNames[kLeaderStyle], style},
+      {kNames[kText1], t.text1},
+      {kNames[kText2], t.text2},
+      {kNames[kWidthMode], widthMode},
+      {kNames[kLineLayer], f.Com(67).text},
+      {kNames[kTextLayer], f.Com(66).text},
+      {kNames[kArrowLength], dot ? std::string("0") : f.Com(59).text},
+      {kNames[kArrowAngle], dot ? std::string("0") : f.Com(60).text},
+  };
+}
+
 }  // namespace
 
 void Command2_Click(Form& f) {
   f.MSG.clear();
   params::TrimEntries(f, 4, {59, 60});
-
   const std::string style = params::OptionCode(f, "C51");
-  const OptionArray& widths = f.Option("C52");
-  // The width mode is the button's index itself, not index + 1.
-  const std::string widthMode = widths.selected >= 0 ? std::to_string(widths.selected) : "";
 
-  std::string text1, text2;
-  // What the click changes once the file is written.
-  std::string balloonPreview;  // La51 when set
-  bool setBalloonPreview = false;
-  std::string notePreview;  // La71 when set
-  bool setNotePreview = false;
-  long long nextCounter = f.balloonNumber;
-
-  if (style == "2") {
-    text1 = params::WithMarker(f.Com(40).text, "-");
-    text2 = params::WithMarker(f.Com(14).text, "-");
-    notePreview = text2;
-    setNotePreview = true;
-  } else if (style == "3") {
-    const std::string number = f.Com(15).text;
-    if (number.empty()) {
-      f.MSG = kNoNumber;
+  BalloonTexts texts;
+  if (style == "3") {
+    std::string failed = BalloonCheck(f);
+    if (failed.empty()) failed = NumberBalloon(f, texts);
+    if (!failed.empty()) {
+      f.MSG = failed;
       return;
     }
-    text2 = f.Com(16).text;
-    if (text2.empty()) {
-      f.MSG = kNoDiameter;
-      return;
-    }
-    // The tool sizes the circle from this field as a number.
-    if (!params::IsNumberField(text2)) {
-      f.MSG = kDiameterNotNumber;
-      return;
-    }
-    if (f.Check("H53").ticked) {
-      // A new start number starts the count again.
-      long long counter = number == f.balloonLastStart ? f.balloonNumber : 0;
-      double start = 0;
-      if (!platform::TryParseNumber(number, start)) {
-        f.MSG = kStartNotNumber;
-        return;
-      }
-      const double first = std::floor(start);
-      if (std::fabs(first) >= kLargestStart) {
-        f.MSG = kStartTooLarge;
-        return;
-      }
-      text1 = std::to_string(static_cast<long long>(first) + counter);
-      nextCounter = counter + 1;
-    } else {
-      text1 = number;
-      nextCounter = 0;
-    }
-    balloonPreview = text1;
-    setBalloonPreview = true;
   } else {
-    text1 = CallOut(f.Com(11).text, f.Com(12).text, f.Com(13).text);
-    text2 = params::WithMarker(f.Com(14).text, "-");
-    notePreview = text2;
-    setNotePreview = true;
+    texts = NoteTexts(f, style);
   }
-
   const bool dot = f.Check("H52").ticked;
   // Without the dot the tool draws the arrow from the settings tab's length
-  // and angle, which it reads as numbers; the dot writes "0" for both.
+  // and angle, which it reads as numbers.
   if (!dot && params::RefusedSharedArrow(f)) return;
-  Record r = {
-      {"BalloonParams.textType", f.Com(9).text},
-      {"BalloonParams.lineColor", f.Com(10).text},
-      {"BalloonParams.leaderStyle", style},
-      {"BalloonParams.text1", text1},
-      {"BalloonParams.text2", text2},
-      {"BalloonParams.widthMode", widthMode},
-      {"BalloonParams.lineLayer", f.Com(67).text},
-      {"BalloonParams.textLayer", f.Com(66).text},
-      {"BalloonParams.arrowLength", dot ? std::string("0") : f.Com(59).text},
-      {"BalloonParams.arrowAngle", dot ? std::string("0") : f.Com(60).text},
-  };
+
   // Read before the remember steps, which may add the text to the list but
   // never change it.
   const std::string typedStart = f.Com(15).text;
-  if (!params::WriteRecord(f, kBalloonOutput, r)) return;
+  if (!params::WriteRecord(f, kBalloonOutput, BalloonRecord(f, style, texts, dot))) return;
 
-  if (setBalloonPreview) f.Lbl("La51").caption = balloonPreview;
-  if (setNotePreview) f.Lbl("La71").caption = notePreview;
-  f.balloonNumber = nextCounter;
+  if (texts.balloonPreview) f.Lbl("La51").caption = *texts.balloonPreview;
+  if (texts.notePreview) f.Lbl("La71").caption = *texts.notePreview;
+  f.balloonNumber = texts.nextCounter;
   f.balloonLastStart = typedStart;
 }
 

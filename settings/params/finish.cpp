@@ -1,4 +1,5 @@
 // The surface-finish tab's draw button: "mokrav2.jyd" for the finish tool.
+#include "exchange/params/finish.h"
 #include "platform/numtext.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
@@ -10,25 +11,29 @@ using params::Way;
 
 namespace {
 
+// The fields are named and placed as the file's layout declares them.
+using paramfile::finish::kNames;
+using enum paramfile::finish::Field;
+
 const std::vector<FieldSpec>& FinishFields() {
   static const std::vector<FieldSpec> fields = {
-      {"FinishParams.textType", Way::Combo, "Com5"},
-      {"FinishParams.lineColor", Way::Combo, "Com6"},
-      {"FinishParams.finishKind", Way::Option, "C23"},
-      {"FinishParams.grindingMark", Way::Check, "H1"},
-      {"FinishParams.fullWidth", Way::Check, "H2"},
-      {"FinishParams.processCode", Way::Colon, "Com30", "-", 0},
-      {"FinishParams.extraSymbol", Way::Combo, "Com31", "-"},
-      {"FinishParams.lowerValue", Way::Combo, "Com32", "-"},
-      {"FinishParams.upperValue", Way::Combo, "Com33", "-"},
-      {"FinishParams.lineLayer", Way::Combo, "Com63"},
-      {"FinishParams.textLayer", Way::Combo, "Com62"},
+      {kNames[kTextType], Way::Combo, "Com5"},
+      {kNames[kLineColor], Way::Combo, "Com6"},
+      {kNames[kFinishKind], Way::Option, "C23"},
+      {kNames[kGrindingMark], Way::Check, "H1"},
+      {kNames[kFullWidth], Way::Check, "H2"},
+      {kNames[kProcessCode], Way::Colon, "Com30", "-", 0},
+      {kNames[kExtraSymbol], Way::Combo, "Com31", "-"},
+      {kNames[kLowerValue], Way::Combo, "Com32", "-"},
+      {kNames[kUpperValue], Way::Combo, "Com33", "-"},
+      {kNames[kLineLayer], Way::Combo, "Com63"},
+      {kNames[kTextLayer], Way::Combo, "Com62"},
   };
   return fields;
 }
 
 const params::OutputSpec kFinishOutput = {
-    "mokrav2.jyd",
+    {paramfile::finish::kFileName, kNames},
     "仕上げ記号データを出力しました",
     params::SuccessAt::BeforeWrite,
     // Remembered for every kind, also when the kind writes "-" for them.
@@ -48,15 +53,15 @@ void Co22_Click(Form& f) {
   f.MSG.clear();
   params::TrimEntries(f, 1);
   params::Record record = params::FormFields(f, FinishFields());
-  if (FinishKind(params::FieldValue(record, "FinishParams.finishKind")) <= 5) {
+  if (FinishKind(params::FieldValue(record, kNames[kFinishKind])) <= 5) {
     // The wave and the triangles carry no texts.
-    for (const char* name : {"FinishParams.processCode", "FinishParams.extraSymbol",
-                             "FinishParams.lowerValue", "FinishParams.upperValue"}) {
+    for (const char* name : {kNames[kProcessCode], kNames[kExtraSymbol],
+                             kNames[kLowerValue], kNames[kUpperValue]}) {
       params::FieldValue(record, name) = "-";
     }
   } else {
     // The V symbol has no letter G.
-    params::FieldValue(record, "FinishParams.grindingMark") = "0";
+    params::FieldValue(record, kNames[kGrindingMark]) = "0";
   }
   params::WriteRecord(f, kFinishOutput, record);
 }

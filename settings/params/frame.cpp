@@ -1,5 +1,6 @@
 #include "settings/params/frame.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -189,8 +190,21 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
   return "";
 }
 
+void CheckLayout(const Layout& layout, const Record& record) {
+  const std::size_t count = layout.names.size();
+  for (std::size_t k = 0; k < std::max(count, record.size()); ++k) {
+    const std::string have = k < record.size() ? record[k].name : "nothing";
+    const std::string want = k < count ? layout.names[k] : "nothing";
+    if (have != want) {
+      throw std::logic_error(std::string("the record of ") + layout.fileName + " has " + have +
+                             " as field " + std::to_string(k) + " where its layout has " + want);
+    }
+  }
+}
+
 bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
                  const std::string& after) {
+  CheckLayout(out.layout, record);
   std::string refusal = RefusalMessage(f, record, after, out.remember);
   if (!refusal.empty()) {
     f.MSG = refusal;
@@ -198,7 +212,7 @@ bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
   }
   const std::string line = RecordLine(record);
   if (out.successAt == SuccessAt::BeforeWrite) f.MSG = out.success;
-  const std::string pathText = HostFileText(f, out.fileName);
+  const std::string pathText = HostFileText(f, out.layout.fileName);
   const std::filesystem::path path = platform::HostPath(pathText);
   try {
     platform::ReplaceFile(path, line + "\r\n" + after);

@@ -4,7 +4,8 @@
 // boxes are remembered afterwards.
 //
 // A draw procedure is a table of its fields (FieldSpec) and an OutputSpec;
-// the simple tabs run both through Draw(). Tabs with checks or fields that
+// both take their names from the file's layout (exchange/params/<tool>.h),
+// which the tool reads the file by. The simple tabs run both through Draw(). Tabs with checks or fields that
 // depend on other fields form their fields with FormFields()/FormField(),
 // adjust them, and finish with WriteRecord().
 //
@@ -20,6 +21,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,7 +41,7 @@ enum class Way {
 // One field of a record: its name as the record defines it, where its text
 // comes from and its empty marker.
 struct FieldSpec {
-  const char* field;             // "WeldParams.weldKind"
+  const char* field;             // the layout's name, kNames[kWeldKind]
   Way way;
   const char* source;            // "Com7", "C33", "H33"; the text for Way::Constant
   const char* empty = nullptr;   // marker for an empty source text; nullptr: none
@@ -121,8 +123,21 @@ enum class SuccessAt {
   AfterWrite,   // the message appears once the file is closed
 };
 
+// One parameter file as its layout header declares it: the file's name and
+// the names of its fields in the order the tool reads them.
+struct Layout {
+  const char* fileName;                // kFileName
+  std::span<const char* const> names;  // kNames
+};
+
+// Throws std::logic_error unless the record's fields are exactly the
+// layout's, in the layout's order: a writer that drifted from its layout is
+// a programming error, and writing its line would hand the tool fields in
+// the wrong places.
+void CheckLayout(const Layout& layout, const Record& record);
+
 struct OutputSpec {
-  const char* fileName;    // "mokrav1.jyd"
+  Layout layout;
   const char* success;     // "溶接記号データを出力しました"
   SuccessAt successAt;
   std::vector<RememberStep> remember;  // in their order
@@ -145,10 +160,10 @@ struct DrawSpec {
 std::string RefusalMessage(Form& f, const Record& record, const std::string& after,
                            const std::vector<RememberStep>& remember);
 
-// Steps from the line to the remember steps: refusal check, success message
-// (before or after the write), path, write, remember. The file holds the
-// record line, CR LF, then `after` unchanged (further lines, each already
-// ended by CR LF). Returns true when the file was written. On a refusal or
+// Steps from the line to the remember steps: layout check (CheckLayout),
+// refusal check, success message (before or after the write), path, write,
+// remember. The file holds the record line, CR LF, then `after` unchanged
+// (further lines, each already ended by CR LF). Returns true when the file was written. On a refusal or
 // a failed write MSG says why, no box is remembered and nothing else of the
 // form changes.
 bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,

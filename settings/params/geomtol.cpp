@@ -1,5 +1,6 @@
 // The geometric-tolerance tab's draw button: "mokrav3.jyd" for the
 // geometric-tolerance tool, and the datum letter in the preview labels.
+#include "exchange/params/geomtol.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -10,28 +11,32 @@ using params::Way;
 
 namespace {
 
+// The fields are named and placed as the file's layout declares them.
+using paramfile::geomtol::kNames;
+using enum paramfile::geomtol::Field;
+
 const params::DrawSpec& GeomTolDraw() {
   static const params::DrawSpec draw = {
       true,
       {
-          {"GeomTolParams.datumTextType", Way::Combo, "Com1"},
-          {"GeomTolParams.valueTextType", Way::Combo, "Com2"},
-          {"GeomTolParams.limitTextType", Way::Combo, "Com3"},
-          {"GeomTolParams.lineColor", Way::Combo, "Com4"},
-          {"GeomTolParams.characteristic", Way::Option, "C5"},
-          {"GeomTolParams.valueForm", Way::Option, "C6"},
-          {"GeomTolParams.datumLetter", Way::Combo, "Com72", "-"},
-          {"GeomTolParams.toleranceValue", Way::Combo, "Com34", "-"},
-          {"GeomTolParams.upperLimit", Way::Combo, "Com35", "-"},
-          {"GeomTolParams.lowerLimit", Way::Combo, "Com36", "-"},
-          {"GeomTolParams.fullWidth", Way::Check, "A1"},
-          {"GeomTolParams.lineLayer", Way::Combo, "Com65"},
-          {"GeomTolParams.textLayer", Way::Combo, "Com64"},
-          {"GeomTolParams.arrowLength", Way::Combo, "Com59"},
-          {"GeomTolParams.arrowAngle", Way::Combo, "Com60"},
+          {kNames[kDatumTextType], Way::Combo, "Com1"},
+          {kNames[kValueTextType], Way::Combo, "Com2"},
+          {kNames[kLimitTextType], Way::Combo, "Com3"},
+          {kNames[kLineColor], Way::Combo, "Com4"},
+          {kNames[kCharacteristic], Way::Option, "C5"},
+          {kNames[kValueForm], Way::Option, "C6"},
+          {kNames[kDatumLetter], Way::Combo, "Com72", "-"},
+          {kNames[kToleranceValue], Way::Combo, "Com34", "-"},
+          {kNames[kUpperLimit], Way::Combo, "Com35", "-"},
+          {kNames[kLowerLimit], Way::Combo, "Com36", "-"},
+          {kNames[kFullWidth], Way::Check, "A1"},
+          {kNames[kLineLayer], Way::Combo, "Com65"},
+          {kNames[kTextLayer], Way::Combo, "Com64"},
+          {kNames[kArrowLength], Way::Combo, "Com59"},
+          {kNames[kArrowAngle], Way::Combo, "Com60"},
       },
       {
-          "mokrav3.jyd",
+          {paramfile::geomtol::kFileName, kNames},
           "幾何公差記号データを出力しました",
           params::SuccessAt::BeforeWrite,
           {{"Com34"}, {"Com35"}, {"Com36"}, {"Com72"}},

@@ -13,6 +13,7 @@
 // is an entry the tool would have to read as a number but cannot.
 #include <string>
 
+#include "exchange/params/hole.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -20,11 +21,14 @@ namespace mokrav {
 
 namespace {
 
-using params::Field;
+// The fields are named and placed as the file's layout declares them.
+using paramfile::hole::kNames;
+using enum paramfile::hole::Field;
+
 using params::Record;
 
 const params::OutputSpec kHoleOutput = {
-    "mokrav4.jyd",
+    {paramfile::hole::kFileName, kNames},
     "穴・ネジ作図データを出力しました",
     params::SuccessAt::AfterWrite,
     {{"Com25"}, {"Com26"}, {"Com27"}, {"Com28"}},
@@ -64,34 +68,92 @@ std::string RowArrangement(const std::string& text) {
   return "";
 }
 
-// The diameter as the tool sizes a plan view or a section from it: without
-// a lower-case and then an upper-case thread prefix.
-std::string WithoutThreadPrefix(std::string size) {
-  if (size.rfind('m', 0) == 0) size.erase(0, 1);
-  if (size.rfind('M', 0) == 0) size.erase(0, 1);
-  return size;
+// What the tab's boxes give the record, with the pattern's forcing of the
+// dimensions applied.
+struct HoleEntries {
+  std::string choice;       // C41: the layout
+  std::string depth;        // Com25, "0" when empty: the stepped hole's bore depth
+  std::string horizontal;   // Com25 as the pattern leaves it
+  std::string vertical;     // Com26, "0" when empty, as the pattern leaves it
+  std::string pattern;      // the code of Com23
+  std::string diameter;     // Com27
+  std::string count;        // Com29
+  std::string pitch;        // Com28: the row pitch, or the small diameter
+  std::string arrangement;  // the code of Com24
+};
+
+// The fields whose meaning the layout decides.
+struct HolePlacing {
+  std::string pitchX, pitchY, pattern, rowPitch, kind;
+};
+
+HoleEntries ReadHoleEntries(Form& f) {
+  HoleEntries e;
+  e.choice = params::OptionCode(f, "C41");
+  e.depth = params::WithMarker(f.Com(25).text, "0");
+  e.horizontal = e.depth;
+  e.vertical = params::WithMarker(f.Com(26).text, "0");
+  e.pattern = HolePattern(f.Com(23).text, e.horizontal, e.vertical);
+  e.diameter = f.Com(27).text;
+  e.count = f.Com(29).text;
+  e.pitch = f.Com(28).text;
+  e.arrangement = RowArrangement(f.Com(24).text);
+  return e;
+}
+
+// The message for the first required entry of the layout that is missing,
+// "" when all are there.
+std::string MissingEntry(const HoleEntries& e) {
+  if (e.choice == "2") {
+    // An extra drill depth without the thread depth describes no hole.
+    if (e.horizontal == "0" && e.vertical != "0") return kNoThreadDepth;
+    // The tool sizes the hole and its thread from the diameter.
+    return e.diameter.empty() ? kNoDiameter : "";
+  }
+  if (e.choice == "3") {
+    if (e.pitch.empty()) return kNoSmallDiameter;
+    return e.diameter.empty() ? kNoLargeDiameter : "";
+  }
+  return e.diameter.empty() ? kNoDiameter : "";
+}
+
+HolePlacing PlaceHole(const HoleEntries& e) {
+  if (e.choice == "2") {
+    // Drilled or tapped hole in section: thread depth and extra drill depth;
+    // neither makes it a through hole. Without the thread depth there is no
+    // kind, and MissingEntry refuses the press.
+    const std::string kind = e.horizontal != "0" ? "4" : e.vertical == "0" ? "6" : "";
+    return {e.horizontal, e.vertical, e.pattern, "0", kind};
+  }
+  if (e.choice == "3") {
+    // Two-diameter hole: large diameter, small diameter, depth of the bore.
+    return {e.diameter, e.pitch, e.depth, e.pitch, "8"};
+  }
+  // Hole pattern in plan view; the kind is the choice itself, and no pitch
+  // is written "-", which the tool takes as 0.
+  return {e.horizontal, e.vertical, e.pattern, params::WithMarker(e.pitch, "-"), e.choice};
 }
 
 // The tool reads the dimensions, the diameter and the pitch as numbers (a
 // dimension or pitch "-" as 0) and stops on any other text: the message
 // naming the first entry that is none, "" when the file can be drawn. The
 // stepped hole has no thread, so its two diameters must be plain numbers.
-std::string NumberCheck(bool stepped, const std::string& f7, const std::string& f8,
-                        const std::string& f9, const std::string& diameter,
-                        const std::string& f12, Form& f) {
+std::string NumberCheck(Form& f, const HoleEntries& e, const HolePlacing& p) {
+  const bool stepped = e.choice == "3";
   // The stepped hole takes its large diameter from field 7 and never reads
   // the size field.
-  const std::string size = stepped ? std::string("0") : WithoutThreadPrefix(diameter);
+  const std::string size =
+      stepped ? std::string("0") : paramfile::hole::SplitThreadPrefix(e.diameter).diameter;
   const struct {
     const std::string& value;  // what the tool reads
     const std::string& entry;  // what the user typed
     bool dashIsZero;           // the tool reads "-" as 0 here
   } fields[] = {
-      {f7, stepped ? f.Com(27).text : f.Com(25).text, true},
-      {f8, stepped ? f.Com(28).text : f.Com(26).text, true},
-      {f9, stepped ? f.Com(25).text : f.Com(23).text, true},
-      {size, diameter, false},
-      {f12, f.Com(28).text, true},
+      {p.pitchX, stepped ? f.Com(27).text : f.Com(25).text, true},
+      {p.pitchY, stepped ? f.Com(28).text : f.Com(26).text, true},
+      {p.pattern, stepped ? f.Com(25).text : f.Com(23).text, true},
+      {size, e.diameter, false},
+      {p.rowPitch, f.Com(28).text, true},
   };
   for (const auto& field : fields) {
     if (field.dashIsZero && field.value == "-") continue;
@@ -102,82 +164,37 @@ std::string NumberCheck(bool stepped, const std::string& f7, const std::string& 
   return "";
 }
 
+Record HoleRecord(Form& f, const HoleEntries& e, const HolePlacing& p) {
+  return {
+      {kNames[kOutlineColor], f.Com(17).text},
+      {kNames[kOutlineLineType], f.Com(18).text},
+      {kNames[kThinColor], f.Com(19).text},
+      {kNames[kThinLineType], f.Com(20).text},
+      {kNames[kCenterColor], f.Com(21).text},
+      {kNames[kCenterLineType], f.Com(22).text},
+      {kNames[kCenterOvershoot], "0.5"},
+      {kNames[kPitchX], p.pitchX},
+      {kNames[kPitchY], p.pitchY},
+      {kNames[kPattern], p.pattern},
+      {kNames[kHoleSize], e.diameter},
+      {kNames[kHoleCount], e.count},
+      {kNames[kRowPitch], p.rowPitch},
+      {kNames[kArrangement], e.arrangement},
+      {kNames[kHoleKind], p.kind},
+      {kNames[kOutlineLayer], f.Com(55).text},
+      {kNames[kThinLayer], f.Com(56).text},
+      {kNames[kCenterLayer], f.Com(57).text},
+  };
+}
+
 }  // namespace
 
 void Command6_Click(Form& f) {
   f.MSG.clear();
   params::TrimEntries(f, 3);
-
-  Record r = {
-      {"HoleParams.outlineColor", f.Com(17).text},
-      {"HoleParams.outlineLineType", f.Com(18).text},
-      {"HoleParams.thinColor", f.Com(19).text},
-      {"HoleParams.thinLineType", f.Com(20).text},
-      {"HoleParams.centerColor", f.Com(21).text},
-      {"HoleParams.centerLineType", f.Com(22).text},
-      {"HoleParams.centerOvershoot", "0.5"},
-  };
-
-  const std::string depth = params::WithMarker(f.Com(25).text, "0");  // of the large bore
-  std::string horizontal = depth;
-  std::string vertical = params::WithMarker(f.Com(26).text, "0");
-  const std::string pattern = HolePattern(f.Com(23).text, horizontal, vertical);
-  const std::string diameter = f.Com(27).text;
-  const std::string count = f.Com(29).text;
-  const std::string pitch = f.Com(28).text;  // row pitch, or the small diameter
-  const std::string arrangement = RowArrangement(f.Com(24).text);
-  const std::string choice = params::OptionCode(f, "C41");
-
-  std::string failed;  // the message of a failed check
-  std::string f7, f8, f9, f12, kind;
-  if (choice == "2") {
-    // Drilled or tapped hole in section: thread depth and extra drill depth.
-    if (horizontal == "0" && vertical == "0") {
-      kind = "6";
-    } else if (horizontal == "0") {
-      failed = kNoThreadDepth;
-    } else {
-      kind = "4";
-    }
-    // The tool sizes the hole and its thread from the diameter.
-    if (failed.empty() && diameter.empty()) failed = kNoDiameter;
-    f7 = horizontal;
-    f8 = vertical;
-    f9 = pattern;
-    f12 = "0";
-  } else if (choice == "3") {
-    // Two-diameter hole: large diameter, small diameter, depth of the bore.
-    if (pitch.empty()) {
-      failed = kNoSmallDiameter;
-    } else if (diameter.empty()) {
-      failed = kNoLargeDiameter;
-    }
-    kind = "8";
-    f7 = diameter;
-    f8 = pitch;
-    f9 = depth;
-    f12 = pitch;
-  } else {
-    // Hole pattern in plan view; the kind is the choice itself.
-    if (diameter.empty()) failed = kNoDiameter;
-    kind = choice;
-    f7 = horizontal;
-    f8 = vertical;
-    f9 = pattern;
-    f12 = params::WithMarker(pitch, "-");  // no pitch: the tool takes 0
-  }
-
-  r.push_back({"HoleParams.pitchX", f7});
-  r.push_back({"HoleParams.pitchY", f8});
-  r.push_back({"HoleParams.pattern", f9});
-  r.push_back({"HoleParams.holeSize", diameter});
-  r.push_back({"HoleParams.holeCount", count});
-  r.push_back({"HoleParams.rowPitch", f12});
-  r.push_back({"HoleParams.arrangement", arrangement});
-  r.push_back({"HoleParams.holeKind", kind});
-  r.push_back({"HoleParams.outlineLayer", f.Com(55).text});
-  r.push_back({"HoleParams.thinLayer", f.Com(56).text});
-  r.push_back({"HoleParams.centerLayer", f.Com(57).text});
+  const HoleEntries entries = ReadHoleEntries(f);
+  const HolePlacing placing = PlaceHole(entries);
+  const Record r = HoleRecord(f, entries, placing);
 
   // An entry that the line cannot hold at all (a comma or a blank, say) is
   // refused as such, remembering nothing; any other entry that is no number
@@ -187,7 +204,8 @@ void Command6_Click(Form& f) {
     f.MSG = refusal;
     return;
   }
-  if (failed.empty()) failed = NumberCheck(choice == "3", f7, f8, f9, diameter, f12, f);
+  std::string failed = MissingEntry(entries);
+  if (failed.empty()) failed = NumberCheck(f, entries, placing);
   if (!failed.empty()) {
     // The remember steps still run: the user's new sizes are kept although
     // nothing was drawn. The check's message is the one left on show.

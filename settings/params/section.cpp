@@ -3,6 +3,7 @@
 // The tab has its own arrow length and angle (not the settings tab's); the
 // section tool draws the arrows from them as numbers, so a file without them
 // would be reported as written and then refused by the tool.
+#include "exchange/params/section.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -12,6 +13,10 @@ using params::Way;
 
 namespace {
 
+// The fields are named and placed as the file's layout declares them.
+using paramfile::section::kNames;
+using enum paramfile::section::Field;
+
 const char* const kNoArrowLength = "矢の長さの数値が入力されていません";
 const char* const kNoArrowAngle = "矢の角度の数値が入力されていません";
 
@@ -19,26 +24,26 @@ const params::DrawSpec& SectionDraw() {
   static const params::DrawSpec draw = {
       false,  // the status line keeps its text until the file is written
       {
-          {"SectionParams.textType", Way::Combo, "Com75"},
-          {"SectionParams.textLayer", Way::Combo, "Com76"},
-          {"SectionParams.cutLineColor", Way::Combo, "Com77"},
-          {"SectionParams.cutLineType", Way::Combo, "Com78"},
-          {"SectionParams.cutLineLayer", Way::Combo, "Com79"},
-          {"SectionParams.arrowColor", Way::Combo, "Com80"},
-          {"SectionParams.arrowLineType", Way::Combo, "Com81"},
-          {"SectionParams.arrowLayer", Way::Combo, "Com82"},
-          {"SectionParams.letter1", Way::Combo, "Com83", "-"},
-          {"SectionParams.letter2", Way::Combo, "Com84", "-"},
-          {"SectionParams.letter3", Way::Combo, "Com85", "-"},
-          {"SectionParams.letter4", Way::Combo, "Com86", "-"},
-          {"SectionParams.fullWidth", Way::Check, "H81"},
-          {"SectionParams.arrowLength", Way::Combo, "Com87"},
-          {"SectionParams.arrowAngle", Way::Combo, "Com88"},
-          {"SectionParams.labelSuffix", Way::Combo, "Com89"},
-          {"SectionParams.cutLineStyle", Way::Option, "C81"},
+          {kNames[kTextType], Way::Combo, "Com75"},
+          {kNames[kTextLayer], Way::Combo, "Com76"},
+          {kNames[kCutLineColor], Way::Combo, "Com77"},
+          {kNames[kCutLineType], Way::Combo, "Com78"},
+          {kNames[kCutLineLayer], Way::Combo, "Com79"},
+          {kNames[kArrowColor], Way::Combo, "Com80"},
+          {kNames[kArrowLineType], Way::Combo, "Com81"},
+          {kNames[kArrowLayer], Way::Combo, "Com82"},
+          {kNames[kLetter1], Way::Combo, "Com83", "-"},
+          {kNames[kLetter2], Way::Combo, "Com84", "-"},
+          {kNames[kLetter3], Way::Combo, "Com85", "-"},
+          {kNames[kLetter4], Way::Combo, "Com86", "-"},
+          {kNames[kFullWidth], Way::Check, "H81"},
+          {kNames[kArrowLength], Way::Combo, "Com87"},
+          {kNames[kArrowAngle], Way::Combo, "Com88"},
+          {kNames[kLabelSuffix], Way::Combo, "Com89"},
+          {kNames[kCutLineStyle], Way::Option, "C81"},
       },
       {
-          "mokrav7.jyd",
+          {paramfile::section::kFileName, kNames},
           "断面作図データを出力しました",
           params::SuccessAt::AfterWrite,
           {{"Com83"}, {"Com84"}, {"Com85"}, {"Com86"}, {"Com87"}, {"Com88"}, {"Com89"}},

@@ -5,6 +5,7 @@
 // calculator (La11) instead of its text box. Texts are written as typed.
 #include <string>
 
+#include "exchange/params/titleblock.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -12,10 +13,14 @@ namespace mokrav {
 
 namespace {
 
+// The fields are named and placed as the file's layout declares them.
+using paramfile::titleblock::kNames;
+using enum paramfile::titleblock::Field;
+
 using params::Record;
 
 const params::OutputSpec kTitleBlockOutput = {
-    "mokrav8.jyd",
+    {paramfile::titleblock::kFileName, kNames},
     "図枠欄作図データを出力しました",
     params::SuccessAt::AfterWrite,
     {{"Com101"}, {"Com102"}, {"Com103"}, {"Com104"}, {"Com105"}, {"Com106", false}, {"Com107"}},
@@ -50,12 +55,12 @@ void Command11_Click(Form& f) {
   }
 
   Record r = {
-      {"TitleBlockParams.cellKind", kind},
-      {"TitleBlockParams.textType", textType},
-      {"TitleBlockParams.textLayer", layer},
-      {"TitleBlockParams.text1", text1},
-      {"TitleBlockParams.text2", text2},
-      {"TitleBlockParams.align", align},
+      {kNames[kCellKind], kind},
+      {kNames[kTextType], textType},
+      {kNames[kTextLayer], layer},
+      {kNames[kText1], text1},
+      {kNames[kText2], text2},
+      {kNames[kAlign], align},
   };
   params::WriteRecord(f, kTitleBlockOutput, r);
 }

@@ -14,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "exchange/params/tolerance.h"
 #include "platform/textfile.h"
 #include "settings/model/file_reason.h"
 #include "settings/params/frame.h"
@@ -22,6 +23,10 @@
 namespace mokrav {
 
 namespace {
+
+// The fields are named and placed as the file's layout declares them.
+using paramfile::tolerance::kNames;
+using enum paramfile::tolerance::Field;
 
 using params::Record;
 
@@ -37,7 +42,7 @@ const char* const kNoShaftClass = "軸公差が入力されていません";
 const char* const kNoSizeRanges = "の寸法区分が公差表ファイルにありません：";
 
 const params::OutputSpec kToleranceOutput = {
-    "mokrav6.jyd",
+    {paramfile::tolerance::kFileName, kNames},
     "公差記号作図データを出力しました",
     params::SuccessAt::AfterWrite,
     {{"Com47"}, {"Com48"}, {"Com49"}, {"Com51"}, {"Com52"}, {"Com53"}, {"Com70"}, {"Com71"}},
@@ -131,30 +136,30 @@ void Command4_Click(Form& f) {
   const std::string quoted =
       f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, "--") : std::string("--");
   Record r = {
-      {"ToleranceParams.textType", f.Com(44).text},
-      {"ToleranceParams.lineColor", f.Com(46).text},
-      {"ToleranceParams.fullWidth", params::CheckFlag(f, "H61")},
-      {"ToleranceParams.reserved1", "0"},
-      {"ToleranceParams.extensionGap", params::WithMarker(f.Com(47).text, "0")},
-      {"ToleranceParams.extensionOvershoot", params::WithMarker(f.Com(48).text, "0")},
-      {"ToleranceParams.textOffset", params::WithMarker(f.Com(49).text, "0")},
-      {"ToleranceParams.decimals", f.Com(50).text},
-      {"ToleranceParams.valuePrefix", f.Check("H62").ticked ? "Φ" : "N"},
-      {"ToleranceParams.outsideOffset", params::WithMarker(f.Com(51).text, "0")},
-      {"ToleranceParams.reserved2", "3"},
-      {"ToleranceParams.fitClass", fitClass},
-      {"ToleranceParams.toleranceTextType", f.Com(45).text},
-      {"ToleranceParams.toleranceKind", kind},
-      {"ToleranceParams.lineLayer", f.Com(69).text},
-      {"ToleranceParams.textLayer", f.Com(68).text},
-      {"ToleranceParams.arrowLength", f.Com(59).text},
-      {"ToleranceParams.arrowAngle", f.Com(60).text},
-      {"ToleranceParams.dotArrow", params::CheckFlag(f, "H65")},
-      {"ToleranceParams.ownTolerance", kind == "4" ? "1" : "0"},
-      {"ToleranceParams.upperDeviation", params::WithMarker(f.Com(70).text, "--")},
-      {"ToleranceParams.lowerDeviation", params::WithMarker(f.Com(71).text, "--")},
+      {kNames[kTextType], f.Com(44).text},
+      {kNames[kLineColor], f.Com(46).text},
+      {kNames[kFullWidth], params::CheckFlag(f, "H61")},
+      {kNames[kReserved1], "0"},
+      {kNames[kExtensionGap], params::WithMarker(f.Com(47).text, "0")},
+      {kNames[kExtensionOvershoot], params::WithMarker(f.Com(48).text, "0")},
+      {kNames[kTextOffset], params::WithMarker(f.Com(49).text, "0")},
+      {kNames[kDecimals], f.Com(50).text},
+      {kNames[kValuePrefix], f.Check("H62").ticked ? "Φ" : "N"},
+      {kNames[kOutsideOffset], params::WithMarker(f.Com(51).text, "0")},
+      {kNames[kReserved2], "3"},
+      {kNames[kFitClass], fitClass},
+      {kNames[kToleranceTextType], f.Com(45).text},
+      {kNames[kToleranceKind], kind},
+      {kNames[kLineLayer], f.Com(69).text},
+      {kNames[kTextLayer], f.Com(68).text},
+      {kNames[kArrowLength], f.Com(59).text},
+      {kNames[kArrowAngle], f.Com(60).text},
+      {kNames[kDotArrow], params::CheckFlag(f, "H65")},
+      {kNames[kOwnTolerance], kind == "4" ? "1" : "0"},
+      {kNames[kUpperDeviation], params::WithMarker(f.Com(70).text, "--")},
+      {kNames[kLowerDeviation], params::WithMarker(f.Com(71).text, "--")},
       // The tool takes the rest of the line as the note: its blanks stay.
-      {"ToleranceParams.quotedText", quoted, true},
+      {kNames[kQuotedText], quoted, true},
   };
   // The rows, then the empty line that ends the file.
   params::WriteRecord(f, kToleranceOutput, r, rows + "\r\n");

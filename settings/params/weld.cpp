@@ -1,6 +1,7 @@
 // The welding tab's draw button: "mokrav1.jyd" for the welding tool.
 #include <utility>
 
+#include "exchange/params/weld.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -11,39 +12,43 @@ using params::Way;
 
 namespace {
 
+// The fields are named and placed as the file's layout declares them.
+using paramfile::weld::kNames;
+using enum paramfile::weld::Field;
+
 const std::vector<FieldSpec>& WeldFields() {
   static const std::vector<FieldSpec> fields = {
-      {"WeldParams.textType", Way::Combo, "Com7"},
-      {"WeldParams.lineColor", Way::Combo, "Com8"},
-      {"WeldParams.weldKind", Way::Option, "C33"},
-      {"WeldParams.backDepth", Way::Combo, "Com157", "-"},
-      {"WeldParams.backLengthPitch", Way::Combo, "Com42", "-"},
-      {"WeldParams.backGrooveAngle", Way::Combo, "Com38", "-"},
-      {"WeldParams.backFinish", Way::Colon, "Com161", "-", 0},
-      {"WeldParams.weldSide", Way::Option, "C34"},
-      {"WeldParams.nearDepth", Way::Combo, "Com158", "-"},
-      {"WeldParams.nearLengthPitch", Way::Combo, "Com43", "-"},
-      {"WeldParams.nearGrooveAngle", Way::Combo, "Com39", "-"},
-      {"WeldParams.nearFinish", Way::Colon, "Com162", "-", 0},
-      {"WeldParams.processCode", Way::Colon, "Com37", "-", 0},
-      {"WeldParams.allAround", Way::Check, "H33"},
-      {"WeldParams.fieldWeld", Way::Check, "H34"},
-      {"WeldParams.staggered", Way::Check, "H36"},
-      {"WeldParams.fullWidth", Way::Check, "H35"},
-      {"WeldParams.lineLayer", Way::Combo, "Com61"},
-      {"WeldParams.textLayer", Way::Combo, "Com58"},
-      {"WeldParams.arrowLength", Way::Combo, "Com59"},
-      {"WeldParams.arrowAngle", Way::Combo, "Com60"},
-      {"WeldParams.backRootGap", Way::Combo, "Com159", "-"},
-      {"WeldParams.nearRootGap", Way::Combo, "Com160", "-"},
-      {"WeldParams.backContour", Way::Colon, "Com155", "0", 1},
-      {"WeldParams.nearContour", Way::Colon, "Com156", "0", 1},
+      {kNames[kTextType], Way::Combo, "Com7"},
+      {kNames[kLineColor], Way::Combo, "Com8"},
+      {kNames[kWeldKind], Way::Option, "C33"},
+      {kNames[kBackDepth], Way::Combo, "Com157", "-"},
+      {kNames[kBackLengthPitch], Way::Combo, "Com42", "-"},
+      {kNames[kBackGrooveAngle], Way::Combo, "Com38", "-"},
+      {kNames[kBackFinish], Way::Colon, "Com161", "-", 0},
+      {kNames[kWeldSide], Way::Option, "C34"},
+      {kNames[kNearDepth], Way::Combo, "Com158", "-"},
+      {kNames[kNearLengthPitch], Way::Combo, "Com43", "-"},
+      {kNames[kNearGrooveAngle], Way::Combo, "Com39", "-"},
+      {kNames[kNearFinish], Way::Colon, "Com162", "-", 0},
+      {kNames[kProcessCode], Way::Colon, "Com37", "-", 0},
+      {kNames[kAllAround], Way::Check, "H33"},
+      {kNames[kFieldWeld], Way::Check, "H34"},
+      {kNames[kStaggered], Way::Check, "H36"},
+      {kNames[kFullWidth], Way::Check, "H35"},
+      {kNames[kLineLayer], Way::Combo, "Com61"},
+      {kNames[kTextLayer], Way::Combo, "Com58"},
+      {kNames[kArrowLength], Way::Combo, "Com59"},
+      {kNames[kArrowAngle], Way::Combo, "Com60"},
+      {kNames[kBackRootGap], Way::Combo, "Com159", "-"},
+      {kNames[kNearRootGap], Way::Combo, "Com160", "-"},
+      {kNames[kBackContour], Way::Colon, "Com155", "0", 1},
+      {kNames[kNearContour], Way::Colon, "Com156", "0", 1},
   };
   return fields;
 }
 
 const params::OutputSpec kWeldOutput = {
-    "mokrav1.jyd",
+    {paramfile::weld::kFileName, kNames},
     "溶接記号データを出力しました",
     params::SuccessAt::BeforeWrite,
     {{"Com42"}, {"Com43"}, {"Com37"}, {"Com38", false}, {"Com39", false},
@@ -66,7 +71,7 @@ void Co32_Click(Form& f) {
   if (params::RefusedSharedArrow(f)) return;
   params::Record record = params::FormFields(f, WeldFields());
   static const std::pair<const char*, const char*> contours[] = {
-      {"WeldParams.backContour", "Com155"}, {"WeldParams.nearContour", "Com156"}};
+      {kNames[kBackContour], "Com155"}, {kNames[kNearContour], "Com156"}};
   for (const auto& [field, box] : contours) {
     if (!ValidContour(params::FieldValue(record, field))) {
       f.MSG = "溶接部の形状は一覧から選んでください：「" + f.Combo(box).text + "」";

@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <array>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 #include "settings/tests/params_frame_util.h"
@@ -51,6 +53,29 @@ TEST_F(FrameTest, SecondClickReplacesTheFile) {
   Co32_Click(f_);
   EXPECT_EQ(Bytes("mokrav1.jyd"), "3 4 10 - - - - 1 - - - - - 0 0 0 0 -- -- 3 15 - - 0 0\r\n");
   EXPECT_EQ(OtherEntries(), 1);  // no temporary file left behind
+}
+
+// A writer whose record drifted from its file's layout is stopped before
+// anything is checked, shown, written or remembered.
+TEST_F(FrameTest, RecordOffItsLayoutIsAProgrammingError) {
+  static constexpr std::array<const char*, 3> kNames = {"T.a", "T.b", "T.c"};
+  const params::OutputSpec out = {
+      {"test.jyd", kNames}, "written", params::SuccessAt::BeforeWrite, {{"Com30"}}};
+  const params::Record drifted[] = {
+      {{"T.a", "1"}, {"T.b", "2"}},                              // a field short
+      {{"T.a", "1"}, {"T.c", "3"}, {"T.b", "2"}},                // two swapped
+      {{"T.a", "1"}, {"T.b", "2"}, {"T.c", "3"}, {"T.d", "4"}},  // one too many
+  };
+  f_.Com(30).text = "new";
+  f_.MSG = "before";
+  for (const params::Record& record : drifted) {
+    EXPECT_THROW(params::WriteRecord(f_, out, record), std::logic_error);
+  }
+  EXPECT_EQ(f_.MSG, "before");
+  EXPECT_EQ(OtherEntries(), 0);
+  EXPECT_TRUE(f_.pendingHistory.empty());
+  EXPECT_TRUE(params::WriteRecord(f_, out, {{"T.a", "1"}, {"T.b", "2"}, {"T.c", "3"}}));
+  EXPECT_EQ(Bytes("test.jyd"), "1 2 3\r\n");
 }
 
 TEST_F(FrameTest, FolderTextJoinedWithoutSeparator) {

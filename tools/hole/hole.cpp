@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "exchange/params/hole.h"
 #include "tools/hole/keys.h"
 
 namespace hole {
@@ -40,15 +41,10 @@ HoleKind KindOf(double field) {
 }
 
 ThreadedSize StripThreadPrefix(const std::string& holeSize, int lowerFlag, int upperFlag) {
-  ThreadedSize out{holeSize, holeSize, kNoThread};
-  if (exchange::HasKey(out.diameter, "m")) {
-    out.diameter.erase(0, 1);
-    out.flag = lowerFlag;
-  }
-  if (exchange::HasKey(out.diameter, "M")) {
-    out.diameter.erase(0, 1);
-    out.flag = upperFlag;
-  }
+  const paramfile::hole::ThreadPrefix split = paramfile::hole::SplitThreadPrefix(holeSize);
+  ThreadedSize out{holeSize, split.diameter, kNoThread};
+  if (split.lower) out.flag = lowerFlag;
+  if (split.upper) out.flag = upperFlag;
   return out;
 }
 
