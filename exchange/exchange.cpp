@@ -35,6 +35,10 @@ const std::string& Field(const std::vector<std::string>& fields, std::size_t n) 
   return fields[n];
 }
 
+std::string FieldLabel(const std::string& what, std::size_t n) {
+  return what + " (field " + std::to_string(n) + ")";
+}
+
 double Number(const std::string& text, const std::string& what) {
   double v = 0;
   if (!platform::TryParseNumber(text, v)) throw ToolError(what + " \"" + text + "\" is not a number");

@@ -31,6 +31,10 @@ const std::string& Word(const std::vector<std::string>& words, std::size_t n);
 // Field n of a parameter line split at single blanks, or ToolError.
 const std::string& Field(const std::vector<std::string>& fields, std::size_t n);
 
+// How a failure names parameter field n: "the line layer (field 9)", so
+// that the number a message shows is the place the field is read from.
+std::string FieldLabel(const std::string& what, std::size_t n);
+
 // Whether an item begins with a host key, compared exactly on the key's
 // length (an item shorter than the key never matches).
 bool HasKey(const std::string& item, const std::string& key);

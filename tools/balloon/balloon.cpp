@@ -4,14 +4,17 @@
 #include <cmath>
 
 #include "exchange/geometry.h"
+#include "exchange/params/balloon.h"
 #include "exchange/textwidth.h"
 #include "tools/balloon/keys.h"
 
 namespace balloon {
 namespace {
 
+using exchange::FieldLabel;
 using exchange::Point;
 using exchange::TextRecord;
+namespace param = paramfile::balloon;
 
 // The twelve record slots of the drawing output, in their written order.
 enum SlotIndex : std::size_t {
@@ -76,7 +79,8 @@ void DrawNote(const Point& p2, double x4, const BalloonParams& p, const TextMetr
 // circle's centre.
 void DrawBalloon(const Point& p1, const Point& p2, const BalloonParams& p, const TextMetrics& m,
                  double H, Slots& slots) {
-  const double diameter = std::floor(exchange::Number(p.diameter, "the balloon diameter (field 4)"));
+  const double diameter =
+      std::floor(exchange::Number(p.diameter, FieldLabel("the balloon diameter", param::kText2)));
   const double R = m.S * diameter / 2;
   const double dx = p2.x - p1.x;
   const double dy = p2.y - p1.y;
@@ -114,18 +118,23 @@ BalloonParams ReadParams(const std::vector<std::string>& fields) {
   using exchange::Field;
   BalloonParams p;
   // The last field first: a short line fails before anything is converted.
-  Field(fields, 9);
-  p.textType = Field(fields, 0);
-  p.lineColor = Field(fields, 1);
-  p.style = exchange::IntegerField(Field(fields, 2), "the leader style (field 2)");
-  p.text1 = exchange::TextField(Field(fields, 3));
-  p.diameter = Field(fields, 4);
+  Field(fields, param::kFieldCount - 1);
+  p.textType = Field(fields, param::kTextType);
+  p.lineColor = Field(fields, param::kLineColor);
+  p.style = exchange::IntegerField(Field(fields, param::kLeaderStyle),
+                                   FieldLabel("the leader style", param::kLeaderStyle));
+  p.text1 = exchange::TextField(Field(fields, param::kText1));
+  // The second line's field carries the diameter when the style draws a balloon.
+  p.diameter = Field(fields, param::kText2);
   p.text2 = exchange::TextField(p.diameter);
-  p.widthMode = exchange::IntegerField(Field(fields, 5), "the width mode (field 5)");
-  p.lineLayer = Field(fields, 6);
-  p.textLayer = Field(fields, 7);
-  p.arrowLength = exchange::Number(Field(fields, 8), "the arrow length (field 8)");
-  p.arrowAngle = exchange::Number(Field(fields, 9), "the arrow angle (field 9)");
+  p.widthMode = exchange::IntegerField(Field(fields, param::kWidthMode),
+                                       FieldLabel("the width mode", param::kWidthMode));
+  p.lineLayer = Field(fields, param::kLineLayer);
+  p.textLayer = Field(fields, param::kTextLayer);
+  p.arrowLength = exchange::Number(Field(fields, param::kArrowLength),
+                                   FieldLabel("the arrow length", param::kArrowLength));
+  p.arrowAngle =
+      exchange::Number(Field(fields, param::kArrowAngle), FieldLabel("the arrow angle", param::kArrowAngle));
   return p;
 }
 
@@ -161,7 +170,8 @@ exchange::Output Compute(const exchange::ToolInput& input) {
 
   using exchange::StyleRecords;
   // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType = StyleRecords::TextType(p.textType, "the text type (field 0)");
+  const std::string textType =
+      StyleRecords::TextType(p.textType, FieldLabel("the text type", param::kTextType));
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& size = host.Text(p.textType);
   const TextMetrics m{size.width, size.spacing, host.scale};
@@ -179,10 +189,10 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   Slots slots;
   const StyleRecords style(host);
   slots[kGroup] = style.LayerGroup();
-  slots[kLineLayer] = style.Layer(p.lineLayer, "the line layer (field 6)");
+  slots[kLineLayer] = style.Layer(p.lineLayer, FieldLabel("the line layer", param::kLineLayer));
   slots[kLineType] = StyleRecords::SolidLineType();
-  slots[kColour] = StyleRecords::Colour(p.lineColor, "the line colour (field 1)");
-  slots[kTextLayer] = style.Layer(p.textLayer, "the text layer (field 7)");
+  slots[kColour] = StyleRecords::Colour(p.lineColor, FieldLabel("the line colour", param::kLineColor));
+  slots[kTextLayer] = style.Layer(p.textLayer, FieldLabel("the text layer", param::kTextLayer));
   slots[kTextType] = textType;
 
   if (balloon) {

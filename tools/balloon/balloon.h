@@ -16,23 +16,24 @@ namespace balloon {
 // The leader style that draws the balloon; every other style draws the note.
 constexpr long long kBalloonStyle = 3;
 
-// The parameter line with its numeric fields already converted.
+// The parameter line with its numeric fields already converted, each member
+// read from the field of its name in paramfile::balloon.
 struct BalloonParams {
-  std::string textType;    // field 0, written after "cn"
-  std::string lineColor;   // field 1, written after "lc"
-  long long style = 0;     // integer part of field 2
-  std::string text1;       // field 3, "-" made empty
-  std::string text2;       // field 4, "-" made empty
-  std::string diameter;    // field 4 as written: the balloon's diameter
-  long long widthMode = 0; // integer part of field 5
-  std::string lineLayer;   // field 6
-  std::string textLayer;   // field 7
-  double arrowLength = 0;  // field 8, paper millimetres; 0 draws a dot
-  double arrowAngle = 0;   // field 9, degrees between the leader and a barb
+  std::string textType;    // written after "cn"
+  std::string lineColor;   // written after "lc"
+  long long style = 0;     // integer part of the leader style
+  std::string text1;       // "-" made empty
+  std::string text2;       // "-" made empty
+  std::string diameter;    // the second text's field as written: the balloon's diameter
+  long long widthMode = 0; // integer part
+  std::string lineLayer;
+  std::string textLayer;
+  double arrowLength = 0;  // paper millimetres; 0 draws a dot
+  double arrowAngle = 0;   // degrees between the leader and a barb
 };
 
-// The ten fields of the parameter line. Fields 2, 5, 8 and 9 must be
-// numbers; fewer than ten fields is a ToolError.
+// The fields of the parameter line. The leader style, width mode, arrow
+// length and arrow angle must be numbers; a line cut short is a ToolError.
 BalloonParams ReadParams(const std::vector<std::string>& fields);
 
 // A text as it is written and its width on the drawing.

@@ -2,13 +2,14 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/balloon.h"
 #include "exchange/tools.h"
 
 namespace balloon {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVL", .capacity = 100, .parameterWord = 1},
-    .textTypeFields = {0},
+    .textTypeFields = {paramfile::balloon::kTextType},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},
         {.key = "hp2-", .blanks = 2, .point = 2},

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "exchange/geometry.h"
+#include "exchange/params/finish.h"
 #include "exchange/textwidth.h"
 #include "tools/finish/keys.h"
 
@@ -13,6 +14,12 @@ namespace {
 using exchange::LineRecord;
 using exchange::Point;
 using exchange::TextRecord;
+namespace param = paramfile::finish;
+
+// The four texts of the symbol stand in a row in the parameter line, in the
+// order of their places in FinishTexts.
+constexpr std::size_t kFirstText = param::kProcessCode;
+static_assert(param::kUpperValue == kFirstText + 3);
 
 // The direction literals of the texts. The host reads the far point of a
 // literal as the text's direction (along +x or +y); how far it lies differs
@@ -300,19 +307,19 @@ void DrawVSymbol(const SymbolInput& in, SymbolSlots& out) {
 }
 
 // The texts of the symbol with their presence and widths on the drawing.
-FinishTexts PrepareTexts(const std::array<std::string, 11>& f, long long kind, long long fullWidth,
-                         const exchange::TextSize& size, double S) {
+FinishTexts PrepareTexts(const std::array<std::string, param::kFieldCount>& f, long long kind,
+                         long long fullWidth, const exchange::TextSize& size, double S) {
   FinishTexts t;
   const double W = size.width;
   const double D = size.spacing;
   if (kind >= 6 && fullWidth == 1) {
     for (std::size_t i = 0; i < 4; ++i) {
-      if (!exchange::TextGiven(f[5 + i])) continue;
-      t.text[i] = exchange::InWidth(f[5 + i], exchange::Width::kFull);
+      if (!exchange::TextGiven(f[kFirstText + i])) continue;
+      t.text[i] = exchange::InWidth(f[kFirstText + i], exchange::Width::kFull);
       t.width[i] = exchange::FullWidth(t.text[i], W, D, S);
       t.present[i] = true;
     }
-  } else if (kind <= 5 && f[3] == "1" && (fullWidth == 0 || fullWidth == 1)) {
+  } else if (kind <= 5 && f[param::kGrindingMark] == "1" && (fullWidth == 0 || fullWidth == 1)) {
     // The grinding letter. It is measured as half of W whether it is drawn
     // in half or full width.
     t.text[0] = fullWidth == 0 ? exchange::InWidth("Ｇ", exchange::Width::kHalf)
@@ -321,8 +328,8 @@ FinishTexts PrepareTexts(const std::array<std::string, 11>& f, long long kind, l
     t.present[0] = true;
   } else {
     for (std::size_t i = 0; i < 4; ++i) {
-      if (!exchange::TextGiven(f[5 + i])) continue;
-      t.text[i] = f[5 + i];
+      if (!exchange::TextGiven(f[kFirstText + i])) continue;
+      t.text[i] = f[kFirstText + i];
       t.width[i] = exchange::MixedWidth(t.text[i], W, D, S, 2);
       t.present[i] = true;
     }
@@ -347,6 +354,7 @@ SymbolSlots DrawFinishSymbol(const SymbolInput& in) {
 }
 
 exchange::Output Compute(const exchange::ToolInput& input) {
+  using exchange::FieldLabel;
   using exchange::Word;
 
   // Words 1 and 2 carry numbers the host passes; they must be numbers.
@@ -354,23 +362,29 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   exchange::Number(Word(input.words, 2), "command-line word 2");
 
   const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<11>(fields);
+  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
 
-  const long long fullWidth = exchange::IntegerField(f[4], "the full-width field (field 4)");
-  const long long kind = exchange::IntegerField(f[2], "the finish kind field (field 2)");
+  const long long fullWidth =
+      exchange::IntegerField(f[param::kFullWidth], FieldLabel("the full-width field", param::kFullWidth));
+  const long long kind =
+      exchange::IntegerField(f[param::kFinishKind], FieldLabel("the finish kind field", param::kFinishKind));
 
   using exchange::StyleRecords;
   // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
+  const std::string textType =
+      StyleRecords::TextType(f[param::kTextType], FieldLabel("the text type", param::kTextType));
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const exchange::TextSize size = host.Text(f[0]);
+  const exchange::TextSize size = host.Text(f[param::kTextType]);
 
   // The header is built before any pick can end the run without a drawing,
   // so a field that would break it always fails.
   const StyleRecords style(host);
-  const std::string lineLayer = style.Layer(f[9], "the line layer (field 9)");
-  const std::string colour = StyleRecords::Colour(f[1], "the line colour (field 1)");
-  const std::string textLayer = style.Layer(f[10], "the text layer (field 10)");
+  const std::string lineLayer =
+      style.Layer(f[param::kLineLayer], FieldLabel("the line layer", param::kLineLayer));
+  const std::string colour =
+      StyleRecords::Colour(f[param::kLineColor], FieldLabel("the line colour", param::kLineColor));
+  const std::string textLayer =
+      style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
 
   for (std::size_t i = 1; i <= input.items.Count(); ++i) {
     if (exchange::HasKey(input.items.items[i], "hp1-")) {

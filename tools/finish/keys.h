@@ -2,13 +2,14 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/finish.h"
 #include "exchange/tools.h"
 
 namespace finish {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVF", .capacity = 100, .parameterWord = 3},
-    .textTypeFields = {0},
+    .textTypeFields = {paramfile::finish::kTextType},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},
         {.key = "hp1-", .blanks = 2, .point = 1},

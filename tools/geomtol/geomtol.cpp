@@ -3,15 +3,18 @@
 #include <vector>
 
 #include "exchange/geometry.h"
+#include "exchange/params/geomtol.h"
 #include "exchange/textwidth.h"
 #include "tools/geomtol/keys.h"
 
 namespace geomtol {
 namespace {
 
+using exchange::FieldLabel;
 using exchange::LineRecord;
 using exchange::Point;
 using exchange::ToolError;
+namespace param = paramfile::geomtol;
 
 // What the point items say of the leader beyond the points themselves.
 struct LeaderMarks {
@@ -118,37 +121,46 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   std::string direction = exchange::Word(input.words, 1);
 
   const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<15>(fields);
-  const double arrowLength = exchange::Number(f[13], "the arrow length (field 13)");
-  const double arrowAngle = exchange::Number(f[14], "the arrow angle (field 14)");
+  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
+  const double arrowLength =
+      exchange::Number(f[param::kArrowLength], FieldLabel("the arrow length", param::kArrowLength));
+  const double arrowAngle =
+      exchange::Number(f[param::kArrowAngle], FieldLabel("the arrow angle", param::kArrowAngle));
 
   using exchange::StyleRecords;
   // Text types are checked before the host's sizes are looked up by them.
-  const std::string datumType = StyleRecords::TextType(f[0], "the datum text type (field 0)");
-  const std::string valueType = StyleRecords::TextType(f[1], "the value text type (field 1)");
-  const std::string limitType = StyleRecords::TextType(f[2], "the limit text type (field 2)");
+  const std::string datumType = StyleRecords::TextType(
+      f[param::kDatumTextType], FieldLabel("the datum text type", param::kDatumTextType));
+  const std::string valueType = StyleRecords::TextType(
+      f[param::kValueTextType], FieldLabel("the value text type", param::kValueTextType));
+  const std::string limitType = StyleRecords::TextType(
+      f[param::kLimitTextType], FieldLabel("the limit text type", param::kLimitTextType));
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const LeaderMarks marks = ReadLeaderMarks(input.items);
   const StyleRecords style(host);
-  const std::string lineLayer = style.Layer(f[11], "the line layer (field 11)");
-  const std::string colour = StyleRecords::Colour(f[3], "the line colour (field 3)");
-  const std::string textLayer = style.Layer(f[12], "the text layer (field 12)");
+  const std::string lineLayer =
+      style.Layer(f[param::kLineLayer], FieldLabel("the line layer", param::kLineLayer));
+  const std::string colour =
+      StyleRecords::Colour(f[param::kLineColor], FieldLabel("the line colour", param::kLineColor));
+  const std::string textLayer =
+      style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
 
   const Picks picks = ReadPicks(host, marks, direction);
 
   Texts texts;
-  texts.fullWidth = exchange::IntegerField(f[10], "the full-width field (field 10)") == 1;
-  texts.datum = Converted(f[6], texts.fullWidth);
-  texts.value = Converted(f[7], texts.fullWidth);
-  texts.upper = Converted(f[8], texts.fullWidth);
-  texts.lower = Converted(f[9], texts.fullWidth);
-  texts.limits = f[5] == "2";
+  texts.fullWidth = exchange::IntegerField(f[param::kFullWidth],
+                                           FieldLabel("the full-width field", param::kFullWidth)) == 1;
+  texts.datum = Converted(f[param::kDatumLetter], texts.fullWidth);
+  texts.value = Converted(f[param::kToleranceValue], texts.fullWidth);
+  texts.upper = Converted(f[param::kUpperLimit], texts.fullWidth);
+  texts.lower = Converted(f[param::kLowerLimit], texts.fullWidth);
+  texts.limits = f[param::kValueForm] == "2";
 
   TextSizes sizes;
-  sizes.datumWidth = host.Text(f[0]).width;
-  sizes.datumHeight = host.Text(f[0]).height;
-  sizes.valueHeight = host.Text(f[1]).height;
-  sizes.limitHeight = host.Text(f[2]).height;
+  sizes.datumWidth = host.Text(f[param::kDatumTextType]).width;
+  sizes.datumHeight = host.Text(f[param::kDatumTextType]).height;
+  sizes.valueHeight = host.Text(f[param::kValueTextType]).height;
+  sizes.limitHeight = host.Text(f[param::kLimitTextType]).height;
 
   const double S = host.scale;
   const bool datumIndicator = direction == "X" || direction == "Y";
@@ -163,7 +175,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
     if (!marks.leader)
       throw ToolError("the tolerance frame needs a leader: point 1 was not picked with the \"-\" mark");
     const Point anchor = DrawToleranceFrame(picks, S, sizes, texts, d);
-    DrawSymbol(f[4], anchor, S, d);
+    DrawSymbol(f[param::kCharacteristic], anchor, S, d);
     DrawLeader(picks, arrowLength, arrowAngle, S, d);
   }
 

@@ -8,7 +8,9 @@
 namespace hole {
 namespace {
 
+using exchange::FieldLabel;
 using exchange::Number;
+namespace param = paramfile::hole;
 
 // A size field the window left empty ("-") stands for 0.
 double SizeField(const std::string& field, const std::string& what) {
@@ -70,10 +72,11 @@ Groups DrawCross(double radius, double overshoot) {
 
 exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<18>(fields);
+  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
 
-  const double overshoot = Number(f[6], "the centre-line overshoot (field 6)");
-  const HoleKind kind = KindOf(Number(f[14], "the hole kind (field 14)"));
+  const double overshoot =
+      Number(f[param::kCenterOvershoot], FieldLabel("the centre-line overshoot", param::kCenterOvershoot));
+  const HoleKind kind = KindOf(Number(f[param::kHoleKind], FieldLabel("the hole kind", param::kHoleKind)));
 
   // Every "ci" item is read, whatever the kind draws.
   const double largestRadius = LargestCircleRadius(input.items);
@@ -81,28 +84,39 @@ exchange::Output Compute(const exchange::ToolInput& input) {
 
   using exchange::StyleRecords;
   const StyleRecords style(host);
-  const Pen outlinePen{StyleRecords::Colour(f[0], "the outline colour (field 0)"),
-                       StyleRecords::LineType(f[1], "the outline line type (field 1)")};
-  const Pen thinPen{StyleRecords::Colour(f[2], "the thin-line colour (field 2)"),
-                    StyleRecords::LineType(f[3], "the thin-line line type (field 3)")};
-  const Pen centrePen{StyleRecords::Colour(f[4], "the centre-line colour (field 4)"),
-                      StyleRecords::LineType(f[5], "the centre-line line type (field 5)")};
-  const std::string outlineLayer = style.Layer(f[15], "the outline layer (field 15)");
-  const std::string thinLayer = style.Layer(f[16], "the thin-line layer (field 16)");
-  const std::string centreLayer = style.Layer(f[17], "the centre-line layer (field 17)");
+  const Pen outlinePen{
+      StyleRecords::Colour(f[param::kOutlineColor], FieldLabel("the outline colour", param::kOutlineColor)),
+      StyleRecords::LineType(f[param::kOutlineLineType],
+                             FieldLabel("the outline line type", param::kOutlineLineType))};
+  const Pen thinPen{
+      StyleRecords::Colour(f[param::kThinColor], FieldLabel("the thin-line colour", param::kThinColor)),
+      StyleRecords::LineType(f[param::kThinLineType],
+                             FieldLabel("the thin-line line type", param::kThinLineType))};
+  const Pen centrePen{
+      StyleRecords::Colour(f[param::kCenterColor], FieldLabel("the centre-line colour", param::kCenterColor)),
+      StyleRecords::LineType(f[param::kCenterLineType],
+                             FieldLabel("the centre-line line type", param::kCenterLineType))};
+  const std::string outlineLayer =
+      style.Layer(f[param::kOutlineLayer], FieldLabel("the outline layer", param::kOutlineLayer));
+  const std::string thinLayer =
+      style.Layer(f[param::kThinLayer], FieldLabel("the thin-line layer", param::kThinLayer));
+  const std::string centreLayer =
+      style.Layer(f[param::kCenterLayer], FieldLabel("the centre-line layer", param::kCenterLayer));
 
   Groups g;
   if (kind == HoleKind::kCross) {
     // The cross stands at the origin: neither the sizes nor the picks count.
     g = DrawCross(largestRadius, overshoot);
   } else {
-    const double pitchX = SizeField(f[7], "the horizontal dimension (field 7)");
-    const double pitchY = SizeField(f[8], "the vertical dimension (field 8)");
-    const double pattern = SizeField(f[9], "the pattern (field 9)");
-    const std::string& holeSize = f[10];
-    const double count = Number(f[11], "the hole count (field 11)");
-    const double rowPitch = SizeField(f[12], "the row pitch (field 12)");
-    const double arrangement = Number(f[13], "the row arrangement (field 13)");
+    const double pitchX =
+        SizeField(f[param::kPitchX], FieldLabel("the horizontal dimension", param::kPitchX));
+    const double pitchY = SizeField(f[param::kPitchY], FieldLabel("the vertical dimension", param::kPitchY));
+    const double pattern = SizeField(f[param::kPattern], FieldLabel("the pattern", param::kPattern));
+    const std::string& holeSize = f[param::kHoleSize];
+    const double count = Number(f[param::kHoleCount], FieldLabel("the hole count", param::kHoleCount));
+    const double rowPitch = SizeField(f[param::kRowPitch], FieldLabel("the row pitch", param::kRowPitch));
+    const double arrangement =
+        Number(f[param::kArrangement], FieldLabel("the row arrangement", param::kArrangement));
     const exchange::Point p1 = host.At(1);
     if (kind == HoleKind::kStepped) {
       g = DrawSteppedHole({p1, host.At(2), pitchX, pitchY, pattern, overshoot});

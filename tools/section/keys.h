@@ -2,13 +2,14 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/section.h"
 #include "exchange/tools.h"
 
 namespace section {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVP", .capacity = 100, .parameterWord = 1},
-    .textTypeFields = {0},
+    .textTypeFields = {paramfile::section::kTextType},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},
         {.key = "hp2-", .blanks = 2, .point = 2},

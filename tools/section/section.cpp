@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "exchange/geometry.h"
+#include "exchange/params/section.h"
 #include "exchange/textwidth.h"
 #include "tools/section/keys.h"
 
 namespace section {
 
 namespace {
+
+namespace param = paramfile::section;
+// The four letters stand in a row in the parameter line.
+static_assert(param::kLetter4 == param::kLetter1 + 3);
 
 // Every text of this tool runs along +x; the host reads the far point
 // 10^17 along x as the direction.
@@ -72,37 +77,50 @@ Label MakeLabel(long long cutKind, const std::array<std::string, 4>& letters, co
 }
 
 exchange::Output Compute(const exchange::ToolInput& input) {
+  using exchange::FieldLabel;
   using exchange::IntegerField;
   using exchange::Number;
 
   const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<17>(fields);
+  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
   std::array<std::string, 4> letters;
-  for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = exchange::TextField(f[8 + i]);
-  const std::string suffix = exchange::TextField(f[15]);
+  for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = exchange::TextField(f[param::kLetter1 + i]);
+  const std::string suffix = exchange::TextField(f[param::kLabelSuffix]);
 
-  const long long widthMode = IntegerField(f[12], "the full-width field (field 12)");
-  const double arrowLength = Number(f[13], "the arrow length (field 13)");
-  const double arrowAngle = Number(f[14], "the arrow angle (field 14)");
+  const long long widthMode =
+      IntegerField(f[param::kFullWidth], FieldLabel("the full-width field", param::kFullWidth));
+  const double arrowLength =
+      Number(f[param::kArrowLength], FieldLabel("the arrow length", param::kArrowLength));
+  const double arrowAngle = Number(f[param::kArrowAngle], FieldLabel("the arrow angle", param::kArrowAngle));
   const long long cutKind = IntegerField(exchange::Word(input.words, 2), "the section kind (command-line word 2)");
   // The window leaves the pattern field empty when neither picture is
   // chosen: that is the through line, as for every pattern but 2.
-  const bool stubs = !f[16].empty() && IntegerField(f[16], "the line pattern (field 16)") == 2;
+  const bool stubs =
+      !f[param::kCutLineStyle].empty() &&
+      IntegerField(f[param::kCutLineStyle], FieldLabel("the line pattern", param::kCutLineStyle)) == 2;
 
   using exchange::StyleRecords;
   // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType = StyleRecords::TextType(f[0], "the text type (field 0)");
+  const std::string textType =
+      StyleRecords::TextType(f[param::kTextType], FieldLabel("the text type", param::kTextType));
   const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const exchange::TextSize& size = host.Text(f[0]);
+  const exchange::TextSize& size = host.Text(f[param::kTextType]);
   const double S = host.scale;
   const StyleRecords style(host);
-  const std::string cutLayer = style.Layer(f[4], "the cutting-line layer (field 4)");
-  const std::string cutLineType = StyleRecords::LineType(f[3], "the cutting-line line type (field 3)");
-  const std::string cutColour = StyleRecords::Colour(f[2], "the cutting-line colour (field 2)");
-  const std::string arrowLayer = style.Layer(f[7], "the arrow layer (field 7)");
-  const std::string arrowLineType = StyleRecords::LineType(f[6], "the arrow line type (field 6)");
-  const std::string arrowColour = StyleRecords::Colour(f[5], "the arrow colour (field 5)");
-  const std::string textLayer = style.Layer(f[1], "the text layer (field 1)");
+  const std::string cutLayer =
+      style.Layer(f[param::kCutLineLayer], FieldLabel("the cutting-line layer", param::kCutLineLayer));
+  const std::string cutLineType = StyleRecords::LineType(
+      f[param::kCutLineType], FieldLabel("the cutting-line line type", param::kCutLineType));
+  const std::string cutColour = StyleRecords::Colour(
+      f[param::kCutLineColor], FieldLabel("the cutting-line colour", param::kCutLineColor));
+  const std::string arrowLayer =
+      style.Layer(f[param::kArrowLayer], FieldLabel("the arrow layer", param::kArrowLayer));
+  const std::string arrowLineType = StyleRecords::LineType(
+      f[param::kArrowLineType], FieldLabel("the arrow line type", param::kArrowLineType));
+  const std::string arrowColour =
+      StyleRecords::Colour(f[param::kArrowColor], FieldLabel("the arrow colour", param::kArrowColor));
+  const std::string textLayer =
+      style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
 
   const Roles roles = RolesOf(cutKind);
   std::vector<Point> points(static_cast<std::size_t>(roles.lastPoint) + 1);

@@ -2,13 +2,14 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/titleblock.h"
 #include "exchange/tools.h"
 
 namespace titleblock {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVB", .capacity = 100, .parameterWord = 1},
-    .textTypeFields = {1},
+    .textTypeFields = {paramfile::titleblock::kTextType},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},
         {.key = "hp2-", .blanks = 2, .point = 2},

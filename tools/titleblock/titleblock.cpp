@@ -5,14 +5,17 @@
 #include <optional>
 #include <vector>
 
+#include "exchange/params/titleblock.h"
 #include "exchange/textwidth.h"
 #include "tools/titleblock/keys.h"
 
 namespace titleblock {
 namespace {
 
+using exchange::FieldLabel;
 using exchange::Num;
 using exchange::Point;
+namespace param = paramfile::titleblock;
 
 // The host reads the far point of each literal as the text's direction:
 // both run along +x, each with its own far point.
@@ -80,31 +83,33 @@ CellRecords PlaceTexts(const Cell& cell) {
 
 exchange::Output Compute(const exchange::ToolInput& input) {
   const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<6>(fields);
+  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
 
   // The cell kind only chose the settings window's boxes; it must still be
   // a number.
-  exchange::IntegerField(f[0], "the cell kind (field 0)");
-  const long long align = exchange::IntegerField(f[5], "the alignment (field 5)");
+  exchange::IntegerField(f[param::kCellKind], FieldLabel("the cell kind", param::kCellKind));
+  const long long align =
+      exchange::IntegerField(f[param::kAlign], FieldLabel("the alignment", param::kAlign));
 
   // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType = exchange::StyleRecords::TextType(f[1], "the text type (field 1)");
+  const std::string textType =
+      exchange::StyleRecords::TextType(f[param::kTextType], FieldLabel("the text type", param::kTextType));
   const exchange::HostValues host =
       exchange::ReadToolHostValues(input.items, kKeys, fields);
   Cell cell;
   cell.corner1 = host.At(1);
   cell.corner2 = host.At(2);
   cell.scale = host.scale;
-  cell.size = host.Text(f[1]);
+  cell.size = host.Text(f[param::kTextType]);
   cell.align = align;
-  cell.text1 = exchange::TextField(f[3]);
-  cell.text2 = exchange::TextField(f[4]);
+  cell.text1 = exchange::TextField(f[param::kText1]);
+  cell.text2 = exchange::TextField(f[param::kText2]);
   const CellRecords texts = PlaceTexts(cell);
 
   exchange::Output out;
   const exchange::StyleRecords style(host);
   out.Add(style.LayerGroup());
-  out.Add(style.Layer(f[2], "the text layer (field 2)"));
+  out.Add(style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer)));
   out.Add(textType);
   out.Add(texts.text1);
   out.Add(texts.text2);

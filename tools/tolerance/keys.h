@@ -2,13 +2,14 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/tolerance.h"
 #include "exchange/tools.h"
 
 namespace tolerance {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVT", .capacity = 300, .parameterWord = 4},
-    .textTypeFields = {0, 12},
+    .textTypeFields = {paramfile::tolerance::kTextType, paramfile::tolerance::kToleranceTextType},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},
         {.key = "hp1-", .blanks = 2, .point = 1},

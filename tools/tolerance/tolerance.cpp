@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "exchange/params/tolerance.h"
 #include "platform/numtext.h"
 #include "tools/tolerance/keys.h"
 
@@ -11,56 +12,59 @@ namespace tolerance {
 namespace {
 
 using exchange::Field;
+using exchange::FieldLabel;
 using exchange::Number;
 using exchange::ToolError;
+namespace param = paramfile::tolerance;
 
 // The parameter file holds the record and the table rows, at most this many
 // lines in all.
 constexpr std::size_t kParameterCapacity = 200;
-constexpr std::size_t kRecordFields = 23;
 
 bool IsNoTolerance(const std::string& fitClass) { return fitClass == "Z" || fitClass == "z"; }
 
 std::string FieldName(std::size_t n) { return "field " + std::to_string(n) + " of the parameter line"; }
 
-double NumberField(const std::vector<std::string>& f, std::size_t n, const char* what) {
+double NumberField(const std::vector<std::string>& f, param::Field n, const char* what) {
   return Number(Field(f, n), std::string(what) + " (" + FieldName(n) + ")");
 }
 
 }  // namespace
 
 Params ReadParams(const std::vector<std::string>& f) {
-  if (f.size() < kRecordFields)
+  if (f.size() < param::kFieldCount)
     throw ToolError("the parameter line has " + std::to_string(f.size()) + " fields; it needs " +
-                    std::to_string(kRecordFields));
+                    std::to_string(param::kFieldCount));
   Params p;
-  p.lineColor = f[1];
-  p.textType = f[0];
-  p.toleranceTextType = f[12];
-  p.fullWidth = NumberField(f, 2, "the full-width flag");
-  p.valuePrefix = (f[8] == "N" || f[8] == "n") ? std::string() : f[8];
-  p.extensionGap = NumberField(f, 4, "the extension-line gap");
-  p.extensionOvershoot = NumberField(f, 5, "the extension-line overshoot");
-  p.arrowLength = NumberField(f, 16, "the arrow length");
-  p.textOffset = NumberField(f, 6, "the text offset");
-  p.arrowAngle = NumberField(f, 17, "the arrow angle");
-  const double decimals = platform::RoundHalfEven(NumberField(f, 7, "the number of decimals"));
-  if (decimals < 0) throw ToolError("the number of decimals \"" + f[7] + "\" is negative");
+  p.lineColor = f[param::kLineColor];
+  p.textType = f[param::kTextType];
+  p.toleranceTextType = f[param::kToleranceTextType];
+  p.fullWidth = NumberField(f, param::kFullWidth, "the full-width flag");
+  const std::string& prefix = f[param::kValuePrefix];
+  p.valuePrefix = (prefix == "N" || prefix == "n") ? std::string() : prefix;
+  p.extensionGap = NumberField(f, param::kExtensionGap, "the extension-line gap");
+  p.extensionOvershoot = NumberField(f, param::kExtensionOvershoot, "the extension-line overshoot");
+  p.arrowLength = NumberField(f, param::kArrowLength, "the arrow length");
+  p.textOffset = NumberField(f, param::kTextOffset, "the text offset");
+  p.arrowAngle = NumberField(f, param::kArrowAngle, "the arrow angle");
+  const double decimals = platform::RoundHalfEven(NumberField(f, param::kDecimals, "the number of decimals"));
+  if (decimals < 0) throw ToolError("the number of decimals \"" + f[param::kDecimals] + "\" is negative");
   p.decimals = platform::IntPart(decimals);
-  NumberField(f, 10, "the reserved field");
-  p.outsideOffset = NumberField(f, 9, "the outside offset");
-  p.fitClass = f[11];
-  const long long dot = platform::IntPart(NumberField(f, 18, "the dot flag"));
-  if (dot < -32768 || dot > 32767) throw ToolError("the dot flag \"" + f[18] + "\" is out of range");
+  NumberField(f, param::kReserved2, "the reserved field");
+  p.outsideOffset = NumberField(f, param::kOutsideOffset, "the outside offset");
+  p.fitClass = f[param::kFitClass];
+  const long long dot = platform::IntPart(NumberField(f, param::kDotArrow, "the dot flag"));
+  if (dot < -32768 || dot > 32767)
+    throw ToolError("the dot flag \"" + f[param::kDotArrow] + "\" is out of range");
   p.dotArrow = static_cast<int>(dot);
-  p.ownTolerance = NumberField(f, 19, "the own-tolerance flag");
-  p.lineLayer = f[14];
-  p.textLayer = f[15];
-  p.upperDeviation = f[20];
-  p.lowerDeviation = f[21];
+  p.ownTolerance = NumberField(f, param::kOwnTolerance, "the own-tolerance flag");
+  p.lineLayer = f[param::kLineLayer];
+  p.textLayer = f[param::kTextLayer];
+  p.upperDeviation = f[param::kUpperDeviation];
+  p.lowerDeviation = f[param::kLowerDeviation];
   // A note typed with blanks arrives as several fields: it is all of them.
-  std::string quoted = f[22];
-  for (std::size_t i = 23; i < f.size(); ++i) quoted += " " + f[i];
+  std::string quoted = f[param::kQuotedText];
+  for (std::size_t i = param::kQuotedText + 1; i < f.size(); ++i) quoted += " " + f[i];
   p.quotedText = quoted == "--" ? std::string() : quoted;
   return p;
 }
@@ -274,8 +278,9 @@ exchange::Output Compute(const exchange::ToolInput& input) {
 
   using exchange::StyleRecords;
   // Text types are checked before the host's sizes are looked up by them.
-  run.toleranceTextType = StyleRecords::TextType(run.p.toleranceTextType, "the tolerance text type (field 12)");
-  run.textType = StyleRecords::TextType(run.p.textType, "the text type (field 0)");
+  run.toleranceTextType = StyleRecords::TextType(
+      run.p.toleranceTextType, FieldLabel("the tolerance text type", param::kToleranceTextType));
+  run.textType = StyleRecords::TextType(run.p.textType, FieldLabel("the text type", param::kTextType));
   run.host = exchange::ReadToolHostValues(input.items, kKeys, fields);
   const exchange::TextSize& value = run.host.Text(run.p.textType);
   const exchange::TextSize& deviation = run.host.Text(run.p.toleranceTextType);
@@ -283,9 +288,9 @@ exchange::Output Compute(const exchange::ToolInput& input) {
            deviation.width, deviation.spacing, deviation.height, run.host.scale};
   const StyleRecords style(run.host);
   run.group = style.LayerGroup();
-  run.lineLayer = style.Layer(run.p.lineLayer, "the line layer (field 14)");
-  run.colour = StyleRecords::Colour(run.p.lineColor, "the line colour (field 1)");
-  run.textLayer = style.Layer(run.p.textLayer, "the text layer (field 15)");
+  run.lineLayer = style.Layer(run.p.lineLayer, FieldLabel("the line layer", param::kLineLayer));
+  run.colour = StyleRecords::Colour(run.p.lineColor, FieldLabel("the line colour", param::kLineColor));
+  run.textLayer = style.Layer(run.p.textLayer, FieldLabel("the text layer", param::kTextLayer));
 
   std::vector<exchange::Circle> circles;
   if (kind == static_cast<long long>(Kind::kDiameter)) circles = exchange::Circles(input.items);

@@ -2,13 +2,14 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/weld.h"
 #include "exchange/tools.h"
 
 namespace weld {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVW", .capacity = 100, .parameterWord = 6},
-    .textTypeFields = {0},
+    .textTypeFields = {paramfile::weld::kTextType},
     .points = {
         {.key = "hp1", .blanks = 2, .point = 1},
         {.key = "hp2", .blanks = 2, .point = 2},

@@ -6,6 +6,7 @@
 
 #include "exchange/exchange.h"
 #include "exchange/geometry.h"
+#include "exchange/params/weld.h"
 #include "platform/numtext.h"
 #include "tools/weld/keys.h"
 #include "tools/weld/steps.h"
@@ -14,38 +15,11 @@ namespace weld {
 namespace {
 
 using exchange::Field;
+using exchange::FieldLabel;
 using exchange::Number;
 using exchange::Point;
 
-// The parameter fields the tool reads, by their place in the record.
-enum ParamField : std::size_t {
-  kTextType = 0,
-  kLineColor = 1,
-  kWeldKind = 2,
-  kBackDepthField = 3,
-  kBackLengthPitchField = 4,
-  kBackGrooveAngleField = 5,
-  kBackFinishField = 6,
-  kWeldSide = 7,
-  kNearDepthField = 8,
-  kNearLengthPitchField = 9,
-  kNearGrooveAngleField = 10,
-  kNearFinishField = 11,
-  kProcessCode = 12,
-  kAllAround = 13,
-  kFieldWeld = 14,
-  kStaggered = 15,
-  kFullWidth = 16,
-  kLineLayer = 17,
-  kTextLayer = 18,
-  kArrowLength = 19,
-  kArrowAngle = 20,
-  kBackRootGapField = 21,
-  kNearRootGapField = 22,
-  kBackContour = 23,
-  kNearContour = 24,
-  kFieldCount = 25
-};
+namespace param = paramfile::weld;
 
 double Larger(double a, double b) { return a > b ? a : b; }
 
@@ -74,25 +48,26 @@ struct Request {
   double nearContour = 0;
   std::string textType;  // its record
   exchange::HostValues host;
-  const std::string& f(ParamField n) const { return fields[n]; }
+  const std::string& f(param::Field n) const { return fields[n]; }
 };
 
 Request Read(const exchange::ToolInput& input) {
   Request r;
   r.fields = input.Fields();
-  Field(r.fields, kFieldCount - 1);  // a record cut short fails before anything is read from it
+  Field(r.fields, param::kFieldCount - 1);  // a record cut short fails before anything is read from it
 
   // Word 3 carries a number the host passes; it is not used, but must be one.
   exchange::IntegerField(exchange::Word(input.words, 3), "command-line word 3");
-  r.arrowLength = Number(r.f(kArrowLength), "the arrow length (field 19)");
-  r.arrowAngle = Number(r.f(kArrowAngle), "the arrow angle (field 20)");
-  r.kind = Number(r.f(kWeldKind), "the weld kind (field 2)");
-  r.side = Number(r.f(kWeldSide), "the weld side (field 7)");
-  r.backContour = Number(r.f(kBackContour), "the back contour (field 23)");
-  r.nearContour = Number(r.f(kNearContour), "the near contour (field 24)");
+  r.arrowLength = Number(r.f(param::kArrowLength), FieldLabel("the arrow length", param::kArrowLength));
+  r.arrowAngle = Number(r.f(param::kArrowAngle), FieldLabel("the arrow angle", param::kArrowAngle));
+  r.kind = Number(r.f(param::kWeldKind), FieldLabel("the weld kind", param::kWeldKind));
+  r.side = Number(r.f(param::kWeldSide), FieldLabel("the weld side", param::kWeldSide));
+  r.backContour = Number(r.f(param::kBackContour), FieldLabel("the back contour", param::kBackContour));
+  r.nearContour = Number(r.f(param::kNearContour), FieldLabel("the near contour", param::kNearContour));
 
   // Text types are checked before the host's sizes are looked up by them.
-  r.textType = exchange::StyleRecords::TextType(r.f(kTextType), "the text type (field 0)");
+  r.textType =
+      exchange::StyleRecords::TextType(r.f(param::kTextType), FieldLabel("the text type", param::kTextType));
   r.host = exchange::ReadToolHostValues(input.items, kKeys, r.fields);
   return r;
 }
@@ -124,7 +99,7 @@ Leader CheckLeader(const exchange::HostValues& host) {
 // The frame every drawing step reads: sizes, kind and sides, the prepared
 // texts and the symbol axis placed right of the junction.
 Frame Place(const Request& r, const Leader& l) {
-  const exchange::TextSize& size = r.host.Text(r.f(kTextType));
+  const exchange::TextSize& size = r.host.Text(r.f(param::kTextType));
   const double S = r.host.scale;
   Frame fr;
   fr.S = S;
@@ -136,12 +111,12 @@ Frame Place(const Request& r, const Leader& l) {
   fr.side = r.side;
   fr.nearContour = r.nearContour;
   fr.backContour = r.backContour;
-  fr.shift = StaggerShift(r.f(kStaggered) == "1", S);
-  fr.texts = PrepareTexts({r.f(kBackDepthField), r.f(kNearDepthField), r.f(kBackLengthPitchField),
-                           r.f(kNearLengthPitchField), r.f(kProcessCode), r.f(kNearFinishField),
-                           r.f(kBackFinishField), r.f(kBackGrooveAngleField), r.f(kNearGrooveAngleField),
-                           r.f(kNearRootGapField), r.f(kBackRootGapField)},
-                          r.f(kFullWidth) == "1", size.width, size.spacing, S);
+  fr.shift = StaggerShift(r.f(param::kStaggered) == "1", S);
+  fr.texts = PrepareTexts({r.f(param::kBackDepth), r.f(param::kNearDepth), r.f(param::kBackLengthPitch),
+                           r.f(param::kNearLengthPitch), r.f(param::kProcessCode), r.f(param::kNearFinish),
+                           r.f(param::kBackFinish), r.f(param::kBackGrooveAngle),
+                           r.f(param::kNearGrooveAngle), r.f(param::kNearRootGap), r.f(param::kBackRootGap)},
+                          r.f(param::kFullWidth) == "1", size.width, size.spacing, S);
   const auto& width = fr.texts.width;
 
   // The symbol axis leaves room for the wider depth text left of it.
@@ -162,8 +137,8 @@ Drawing Draw(const Request& r, const Leader& l, const Frame& fr) {
   Drawing d;
   DrawSymbols(fr, d);
   SideTexts(fr, d);
-  if (r.f(kFieldWeld) == "1") FieldWeldFlag(fr, d);
-  if (r.f(kAllAround) == "1") AllRoundCircle(fr, d);
+  if (r.f(param::kFieldWeld) == "1") FieldWeldFlag(fr, d);
+  if (r.f(param::kAllAround) == "1") AllRoundCircle(fr, d);
 
   const Point& A = l.A;
   const Point& F = l.F;
@@ -171,7 +146,7 @@ Drawing Draw(const Request& r, const Leader& l, const Frame& fr) {
   d.Geometry(1) = exchange::LineRecord(A.x, A.y, F.x, F.y);
   if (l.bent) d.Geometry(2) = exchange::LineRecord(F.x, F.y, C.x, C.y);
   d.Geometry(3) = exchange::LineRecord(C.x, C.y, fr.Xe, fr.Y);
-  if (exchange::TextGiven(r.f(kProcessCode))) TailLines(fr, d);
+  if (exchange::TextGiven(r.f(param::kProcessCode))) TailLines(fr, d);
   const exchange::ArrowBarbs barbs = exchange::LeaderBarbs(A, F, r.arrowAngle, r.arrowLength * fr.S);
   d.Geometry(19) = exchange::LineRecord(A.x, A.y, barbs.end1.x, barbs.end1.y);
   d.Geometry(20) = exchange::LineRecord(A.x, A.y, barbs.end2.x, barbs.end2.y);
@@ -184,11 +159,11 @@ exchange::Output Emit(const Request& r, const Drawing& d) {
   exchange::Output out;
   const StyleRecords style(r.host);
   out.Add(style.LayerGroup());
-  out.Add(style.Layer(r.f(kLineLayer), "the line layer (field 17)"));
+  out.Add(style.Layer(r.f(param::kLineLayer), FieldLabel("the line layer", param::kLineLayer)));
   out.Add(StyleRecords::SolidLineType());
-  out.Add(StyleRecords::Colour(r.f(kLineColor), "the line colour (field 1)"));
+  out.Add(StyleRecords::Colour(r.f(param::kLineColor), FieldLabel("the line colour", param::kLineColor)));
   for (const auto& slot : d.geometry) out.Add(slot);
-  out.Add(style.Layer(r.f(kTextLayer), "the text layer (field 18)"));
+  out.Add(style.Layer(r.f(param::kTextLayer), FieldLabel("the text layer", param::kTextLayer)));
   out.Add(r.textType);
   for (const auto& slot : d.text) out.Add(slot);
   return out;

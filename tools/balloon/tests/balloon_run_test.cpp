@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/balloon.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -43,7 +44,7 @@ const std::string E = "";  // an unset slot
 
 class BalloonRun : public ToolRunTest {
  protected:
-  BalloonRun() : ToolRunTest({MOKRAVL_PATH, "MOKRAVL", "mokrav5.jyd", kArgs}) {}
+  BalloonRun() : ToolRunTest({MOKRAVL_PATH, "MOKRAVL", paramfile::balloon::kFileName, kArgs}) {}
 };
 
 // A parameter line as the settings window writes it, the host's file and

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/finish.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -30,7 +31,9 @@ std::string Exchange(const std::string& group, const std::string& p1, const std:
 
 class FinishRun : public ToolRunTest {
  protected:
-  FinishRun() : ToolRunTest({MOKRAVF_PATH, "MOKRAVF", "mokrav2.jyd", "jwc_temp.txt 1 2 mokrav2.jyd"}) {}
+  FinishRun()
+      : ToolRunTest({MOKRAVF_PATH, "MOKRAVF", paramfile::finish::kFileName,
+                     "jwc_temp.txt 1 2 mokrav2.jyd"}) {}
 };
 
 const std::string E = "";  // an unset slot

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "exchange/params/geomtol.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -58,7 +59,7 @@ struct Case {
 
 class GeomTolRun : public ToolRunTest {
  protected:
-  GeomTolRun() : ToolRunTest({MOKRAVG_PATH, "MOKRAVG", "mokrav3.jyd", Args("0")}) {}
+  GeomTolRun() : ToolRunTest({MOKRAVG_PATH, "MOKRAVG", paramfile::geomtol::kFileName, Args("0")}) {}
 
   void ExpectCases(const std::vector<Case>& cases) {
     for (const Case& c : cases) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/hole.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -50,7 +51,8 @@ struct Case {
 
 class HoleRun : public ToolRunTest {
  protected:
-  HoleRun() : ToolRunTest({MOKRAVR_PATH, "MOKRAVR", "mokrav4.jyd", "jwc_temp.txt mokrav4.jyd"}) {}
+  HoleRun()
+      : ToolRunTest({MOKRAVR_PATH, "MOKRAVR", paramfile::hole::kFileName, "jwc_temp.txt mokrav4.jyd"}) {}
 
   void ExpectAll(const std::vector<Case>& cases) {
     for (const Case& c : cases) {

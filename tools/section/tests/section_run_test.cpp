@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/section.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -43,7 +44,7 @@ std::string Args(const std::string& kind) { return "jwc_temp.txt mokrav7.jyd " +
 
 class SectionRun : public ToolRunTest {
  protected:
-  SectionRun() : ToolRunTest({MOKRAVP_PATH, "MOKRAVP", "mokrav7.jyd", Args("1")}) {}
+  SectionRun() : ToolRunTest({MOKRAVP_PATH, "MOKRAVP", paramfile::section::kFileName, Args("1")}) {}
 };
 
 const std::string E = "";  // an unset slot

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/titleblock.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -43,7 +44,9 @@ const std::vector<std::string> kWorked = {"lg0", "ly3", "cn3", "ch 36.75 3.5" + 
 
 class TitleBlockRun : public ToolRunTest {
  protected:
-  TitleBlockRun() : ToolRunTest({MOKRAVB_PATH, "MOKRAVB", "mokrav8.jyd", "jwc_temp.txt mokrav8.jyd"}) {}
+  TitleBlockRun()
+      : ToolRunTest({MOKRAVB_PATH, "MOKRAVB", paramfile::titleblock::kFileName,
+                     "jwc_temp.txt mokrav8.jyd"}) {}
 };
 
 using Case = DrawCase;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/tolerance.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -67,7 +68,7 @@ std::string ParameterFile(const std::string& record, const std::string& rows) {
 
 class ToleranceRun : public ToolRunTest {
  protected:
-  ToleranceRun() : ToolRunTest({MOKRAVT_PATH, "MOKRAVT", "mokrav6.jyd", Args(0)}) {}
+  ToleranceRun() : ToolRunTest({MOKRAVT_PATH, "MOKRAVT", paramfile::tolerance::kFileName, Args(0)}) {}
 
   // Each case's run must succeed silently and rewrite the exchange file
   // exactly as expected, byte for byte in code page 932.

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "exchange/params/weld.h"
 #include "exchange/testing/tool_run_test.h"
 
 using namespace exchange::test;
@@ -92,7 +93,7 @@ const std::string kArgs = "jwc_temp.txt 0 0 0 0 0 mokrav1.jyd";
 
 class WeldRun : public ToolRunTest {
  protected:
-  WeldRun() : ToolRunTest({MOKRAVW_PATH, "MOKRAVW", "mokrav1.jyd", kArgs}) {}
+  WeldRun() : ToolRunTest({MOKRAVW_PATH, "MOKRAVW", paramfile::weld::kFileName, kArgs}) {}
 
   void ExpectDrawn(const std::string& exchange, const std::string& params, const Lines& lines) {
     EXPECT_EQ(Draw(exchange, params), Cp932(Output(lines)));
