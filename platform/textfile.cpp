@@ -13,9 +13,22 @@
 namespace platform {
 namespace {
 
-std::string Reason() { return std::strerror(errno); }
+using Doing = FileError::Doing;
 
-std::string Shown(const std::filesystem::path& path) { return path.string(); }
+// The failure of the system call just made, with the system's words for it.
+FileError SystemError(Doing doing, const std::filesystem::path& path) {
+  const int code = errno;
+  return FileError(doing, path, std::strerror(code), code);
+}
+
+const char* Verb(Doing doing) {
+  switch (doing) {
+    case Doing::kOpen: return "cannot open ";
+    case Doing::kRead: return "cannot read ";
+    case Doing::kWrite: break;
+  }
+  return "cannot write ";
+}
 
 // Write all bytes to an open descriptor; false on any failure.
 bool WriteAll(int fd, const std::string& bytes) {
@@ -33,6 +46,9 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+FileError::FileError(Doing doing, const std::filesystem::path& path, const std::string& reason, int code)
+    : std::runtime_error(Verb(doing) + path.string() + ": " + reason), doing_(doing), reason_(reason), code_(code) {}
+
 namespace {
 
 // An open regular file, or FileError. Opened without blocking, so that a
@@ -41,10 +57,10 @@ class RegularFile {
  public:
   explicit RegularFile(const std::filesystem::path& path) : path_(path) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) throw FileError("cannot open " + Shown(path) + ": " + Reason());
+    if (fd_ < 0) throw SystemError(Doing::kOpen, path);
     struct stat st;
-    if (::fstat(fd_, &st) != 0) Fail(Reason());
-    if (S_ISDIR(st.st_mode)) Fail("it is a folder");
+    if (::fstat(fd_, &st) != 0) Fail(std::strerror(errno), errno);
+    if (S_ISDIR(st.st_mode)) Fail("it is a folder", EISDIR);
     if (!S_ISREG(st.st_mode)) Fail("it is not a regular file (a pipe or a device)");
     size_ = static_cast<std::uintmax_t>(st.st_size);
   }
@@ -60,13 +76,13 @@ class RegularFile {
     while (true) {
       ssize_t got = ::read(fd_, buf, n);
       if (got >= 0) return static_cast<std::size_t>(got);
-      if (errno != EINTR) Fail(Reason());
+      if (errno != EINTR) Fail(std::strerror(errno), errno);
     }
   }
-  [[noreturn]] void Fail(const std::string& why) {
+  [[noreturn]] void Fail(const std::string& why, int code = 0) {
     ::close(fd_);
     fd_ = -1;
-    throw FileError("cannot read " + Shown(path_) + ": " + why);
+    throw FileError(Doing::kRead, path_, why, code);
   }
 
  private:
@@ -199,10 +215,10 @@ std::filesystem::path LinkTarget(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
     std::filesystem::path to = std::filesystem::read_symlink(p, ec);
-    if (ec) throw FileError("cannot write " + Shown(path) + ": its link cannot be read: " + ec.message());
+    if (ec) throw FileError(Doing::kWrite, path, "its link cannot be read: " + ec.message(), ec.value());
     p = to.is_absolute() ? to : p.parent_path() / to;
   }
-  throw FileError("cannot write " + Shown(path) + ": too many links");
+  throw FileError(Doing::kWrite, path, "too many links", ELOOP);
 }
 
 // Flushes the folder, so that the rename survives a power cut as well.
@@ -221,7 +237,7 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   if (folder.empty()) folder = ".";
   std::error_code ec;
   if (std::filesystem::is_directory(target, ec))
-    throw FileError("cannot write " + Shown(path) + ": it is a folder");
+    throw FileError(Doing::kWrite, path, "it is a folder", EISDIR);
   // Keep the permissions of the file being replaced.
   struct stat st;
   const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -230,9 +246,6 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   // fixed, so a run killed while it is linked leaves a file that the next
   // run removes first.
   const std::filesystem::path staging = folder / ("." + target.filename().string() + ".tmp");
-  auto fail = [&](const std::string& why) -> FileError {
-    return FileError("cannot write " + Shown(path) + ": " + why);
-  };
   ::unlink(staging.c_str());
 
   // An unnamed file: until it is linked, a killed run leaves nothing.
@@ -240,14 +253,14 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   bool unnamed = ::access("/proc/self/fd", X_OK) == 0;
   int fd = unnamed ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
   if (fd < 0) {
-    if (unnamed && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) throw fail(Reason());
+    if (unnamed && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) throw SystemError(Doing::kWrite, path);
     unnamed = false;
     fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0) throw fail(Reason());
+    if (fd < 0) throw SystemError(Doing::kWrite, path);
   }
   if (exists) ::fchmod(fd, mode);
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  std::string why = ok ? "" : Reason();
+  int code = ok ? 0 : errno;  // of the first step that failed
   bool placed = false;
   if (ok && unnamed) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
@@ -256,22 +269,22 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
       placed = true;
     } else if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, staging.c_str(), AT_SYMLINK_FOLLOW) != 0) {
       ok = false;
-      why = Reason();
+      code = errno;
     }
   }
   // The rename follows the link at once (the file is closed only after it),
   // so a kill between the two is as unlikely as it can be made.
   if (ok && !placed && ::rename(staging.c_str(), target.c_str()) != 0) {
     ok = false;
-    why = Reason();
+    code = errno;
   }
   if (::close(fd) != 0 && ok) {
     ok = false;
-    why = Reason();
+    code = errno;
   }
   if (!ok) {
     if (!placed) ::unlink(staging.c_str());
-    throw fail(why);
+    throw FileError(Doing::kWrite, path, std::strerror(code), code);
   }
   SyncFolder(folder);
 }
@@ -283,17 +296,19 @@ void ReplaceFile(const std::filesystem::path& path, const std::string& utf8) {
 void AppendFile(const std::filesystem::path& path, const std::string& utf8) {
   std::string bytes = ToCp932(utf8);
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-  if (fd < 0) throw FileError("cannot write " + Shown(path) + ": " + Reason());
+  if (fd < 0) throw SystemError(Doing::kWrite, path);
   struct stat st;
   off_t oldEnd = ::fstat(fd, &st) == 0 ? st.st_size : -1;
   bool ok = WriteAll(fd, bytes);
-  std::string why = ok ? "" : Reason();
+  int code = ok ? 0 : errno;
+  std::string why = ok ? "" : std::strerror(code);
   if (!ok && oldEnd >= 0 && ::ftruncate(fd, oldEnd) != 0) why += " (and the partial line could not be taken back)";
   if (::close(fd) != 0 && ok) {
     ok = false;
-    why = Reason();
+    code = errno;
+    why = std::strerror(code);
   }
-  if (!ok) throw FileError("cannot write " + Shown(path) + ": " + why);
+  if (!ok) throw FileError(Doing::kWrite, path, why, code);
 }
 
 std::filesystem::path HostPath(const std::string& folderAndName) {

@@ -8,9 +8,23 @@
 
 namespace platform {
 
+// A file that cannot be opened, read or written. The message names the
+// path and says why; the system's error number (0 where the refusal is our
+// own, as for a pipe) and the words after the path are kept besides, so
+// that a caller can tell the user why in its own words without taking the
+// message apart.
 class FileError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum class Doing { kOpen, kRead, kWrite };
+  FileError(Doing doing, const std::filesystem::path& path, const std::string& reason, int code = 0);
+  bool Writing() const { return doing_ == Doing::kWrite; }
+  int Code() const { return code_; }
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  Doing doing_;
+  std::string reason_;
+  int code_;
 };
 
 // No exchange, parameter or table file comes near this size; anything

@@ -140,7 +140,7 @@ bool RestoreMemory(Form& f, const std::string& folder) {
     try {
       lines = platform::ReadFirstLines(path, kMemoryCapacity);
     } catch (const std::exception& e) {
-      why = FileFailureReason(e, path);
+      why = FileFailureReason(e);
       if (why.empty()) why = e.what();
     }
   }
@@ -249,7 +249,7 @@ void Command1_Click(Form& f) {
       // Staying open keeps the queued entries; the user can free the disk
       // or fix the folder's rights and press the button again.
       f.MSG = "追加データを保存できません：" + path.string() +
-              InParentheses(FileFailureReason(e, path)) + "。確認して、もう一度「終了」を押してください";
+              InParentheses(FileFailureReason(e)) + "。確認して、もう一度「終了」を押してください";
       return;
     }
     f.pendingHistory.clear();

@@ -1,26 +1,14 @@
 #include "settings/model/file_reason.h"
 
 #include <cerrno>
-#include <cstring>
+
+#include "platform/textfile.h"
 
 namespace mokrav {
 
-namespace {
-
-bool StartsWith(const std::string& text, const std::string& head) {
-  return text.compare(0, head.size(), head) == 0;
-}
-
-}  // namespace
-
-std::string FileFailureReason(const std::exception& failure, const std::filesystem::path& path) {
-  const std::string what = failure.what();
-  // The file layer says "cannot write <path>: <why>" (or read, open).
-  const std::string named = path.string() + ": ";
-  const std::size_t at = what.find(named);
-  const std::string why = at == std::string::npos ? what : what.substr(at + named.size());
-  const bool writing = StartsWith(what, "cannot write");
-
+std::string FileFailureReason(const std::exception& failure) {
+  const auto* file = dynamic_cast<const platform::FileError*>(&failure);
+  if (file == nullptr) return failure.what();
   const struct {
     int code;
     const char* onWrite;
@@ -36,10 +24,9 @@ std::string FileFailureReason(const std::exception& failure, const std::filesyst
       {EISDIR, "同じ名前のフォルダがあります", "同じ名前のフォルダがあります"},
   };
   for (const auto& k : known) {
-    if (StartsWith(why, std::strerror(k.code))) return writing ? k.onWrite : k.onRead;
+    if (file->Code() == k.code) return file->Writing() ? k.onWrite : k.onRead;
   }
-  if (why == "it is a folder") return "同じ名前のフォルダがあります";
-  return why;
+  return file->Reason();
 }
 
 std::string InParentheses(const std::string& reason) {

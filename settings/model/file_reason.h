@@ -2,16 +2,16 @@
 #pragma once
 
 #include <exception>
-#include <filesystem>
 #include <string>
 
 namespace mokrav {
 
-// The reason that the file layer gave for a failure on `path`: Japanese for
-// the causes a user meets every day (a folder or file that is not there, no
+// The reason that the file layer gave for a failure: Japanese for the
+// causes a user meets every day (a folder or file that is not there, no
 // permission, a full disk, a read-only medium, a folder in the file's
-// place), the system's own words otherwise.
-std::string FileFailureReason(const std::exception& failure, const std::filesystem::path& path);
+// place), the system's own words otherwise; a failure that is not the file
+// layer's is given whole.
+std::string FileFailureReason(const std::exception& failure);
 
 // The reason in full-width parentheses, for the end of a message; "" when
 // there is none.

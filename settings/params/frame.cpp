@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <filesystem>
 #include <optional>
 #include <stdexcept>
 
@@ -213,13 +212,12 @@ bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
   const std::string line = RecordLine(record);
   if (out.successAt == SuccessAt::BeforeWrite) f.MSG = out.success;
   const std::string pathText = HostFileText(f, out.layout.fileName);
-  const std::filesystem::path path = platform::HostPath(pathText);
   try {
-    platform::ReplaceFile(path, line + "\r\n" + after);
+    platform::ReplaceFile(platform::HostPath(pathText), line + "\r\n" + after);
   } catch (const std::exception& e) {
     // The failure replaces a success message already on show; the old file
     // is left as it was and nothing is remembered.
-    f.MSG = kWriteFailed + pathText + InParentheses(FileFailureReason(e, path));
+    f.MSG = kWriteFailed + pathText + InParentheses(FileFailureReason(e));
     return false;
   }
   if (out.successAt == SuccessAt::AfterWrite) f.MSG = out.success;

@@ -60,7 +60,7 @@ bool MatchingRows(Form& f, const std::string& fitClass, std::string& rows) {
   } catch (const std::exception& e) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
-      f.MSG = kTableUnreadable + pathText + InParentheses(FileFailureReason(e, path));
+      f.MSG = kTableUnreadable + pathText + InParentheses(FileFailureReason(e));
     } else {
       f.MSG = kTableMissing + pathText;
     }

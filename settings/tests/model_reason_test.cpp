@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 #include "platform/textfile.h"
@@ -12,8 +13,10 @@
 namespace mokrav {
 namespace {
 
-std::string ReasonFor(const std::string& verb, const std::string& path, const std::string& why) {
-  return FileFailureReason(platform::FileError(verb + " " + path + ": " + why), path);
+using Doing = platform::FileError::Doing;
+
+std::string ReasonFor(Doing doing, const std::string& path, const std::string& why, int code = 0) {
+  return FileFailureReason(platform::FileError(doing, path, why, code));
 }
 
 TEST(FileReason, EverydayCausesInJapanese) {
@@ -34,22 +37,22 @@ TEST(FileReason, EverydayCausesInJapanese) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.code);
-    EXPECT_EQ(ReasonFor("cannot write", path, std::strerror(row.code)), row.write);
-    EXPECT_EQ(ReasonFor("cannot open", path, std::strerror(row.code)), row.read);
+    EXPECT_EQ(ReasonFor(Doing::kWrite, path, std::strerror(row.code), row.code), row.write);
+    EXPECT_EQ(ReasonFor(Doing::kOpen, path, std::strerror(row.code), row.code), row.read);
   }
   // A partial append that could not be taken back is still a full disk.
-  EXPECT_EQ(ReasonFor("cannot write", path,
-                      std::string(std::strerror(ENOSPC)) + " (and the partial line could not be taken back)"),
+  EXPECT_EQ(ReasonFor(Doing::kWrite, path,
+                      std::string(std::strerror(ENOSPC)) + " (and the partial line could not be taken back)", ENOSPC),
             "ディスクがいっぱいです");
-  EXPECT_EQ(ReasonFor("cannot write", path, "it is a folder"), "同じ名前のフォルダがあります");
+  EXPECT_EQ(ReasonFor(Doing::kWrite, path, "it is a folder", EISDIR), "同じ名前のフォルダがあります");
 }
 
 TEST(FileReason, OtherCausesInTheSystemsWords) {
-  EXPECT_EQ(ReasonFor("cannot write", "/x/f", std::strerror(EIO)), std::strerror(EIO));
-  EXPECT_EQ(ReasonFor("cannot read", "/x/f", "it is not a regular file (a pipe or a device)"),
+  EXPECT_EQ(ReasonFor(Doing::kWrite, "/x/f", std::strerror(EIO), EIO), std::strerror(EIO));
+  EXPECT_EQ(ReasonFor(Doing::kRead, "/x/f", "it is not a regular file (a pipe or a device)"),
             "it is not a regular file (a pipe or a device)");
-  // A message that names another path is given whole.
-  EXPECT_EQ(FileFailureReason(platform::FileError("odd"), "/x/f"), "odd");
+  // A failure that is not the file layer's is given whole.
+  EXPECT_EQ(FileFailureReason(std::runtime_error("odd")), "odd");
   EXPECT_EQ(InParentheses("理由"), "（理由）");
   EXPECT_EQ(InParentheses(""), "");
 }
