@@ -52,17 +52,22 @@ std::string Breaking(const std::string& field) {
   return std::string();
 }
 
-std::string StyleRecord(const std::string& key, const std::string& field, const std::string& what) {
+// ToolError naming `what` when the field would break its record.
+void CheckField(const std::string& key, const std::string& field, const std::string& what) {
   const std::string why = Breaking(field);
   if (!why.empty())
     throw ToolError(what + " holds " + why + ", which no \"" + key + "\" record may hold");
+}
+
+std::string StyleRecord(const std::string& key, const std::string& field, const std::string& what) {
+  CheckField(key, field, what);
   return key + field;
 }
 
 }  // namespace
 
 std::string StyleRecords::Layer(const std::string& field, const std::string& what) const {
-  StyleRecord("ly", field, what);
+  CheckField("ly", field, what);
   return "ly" + LayerChoice(field, layer_);
 }
 

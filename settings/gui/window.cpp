@@ -94,23 +94,25 @@ wxString StatusLineText(wxTextCtrl* status, const wxString& message) {
   // room for the rest; the path and the reason after it lose characters
   // from their middle, more from the path's start than from its end, where
   // the folder, the file and the reason stand.
-  const int at = message.Find(wxString::FromUTF8("："));
-  const wxString head = at == wxNOT_FOUND ? wxString() : message.Left(static_cast<std::size_t>(at) + 1);
-  if (EntryTextWidth(entry, head) <= room / 3) {
-    const wxString rest = message.Mid(head.length());
+  // The longest `head` + part of `rest` with its middle shortened that
+  // fits; empty when none does.
+  auto shortened = [&](const wxString& head, const wxString& rest) {
     for (std::size_t keep = rest.length(); keep-- > 0;) {
       const std::size_t left = keep / 3;
       const wxString text = head + rest.Left(left) + dots + rest.Right(keep - left);
       if (fits(text)) return text;
     }
+    return wxString();
+  };
+  const int at = message.Find(wxString::FromUTF8("："));
+  const wxString head = at == wxNOT_FOUND ? wxString() : message.Left(static_cast<std::size_t>(at) + 1);
+  if (EntryTextWidth(entry, head) <= room / 3) {
+    const wxString text = shortened(head, message.Mid(head.length()));
+    if (!text.empty()) return text;
   }
   // A long head: the message keeps its start and, at more length, its end.
-  for (std::size_t keep = message.length(); keep-- > 0;) {
-    const std::size_t left = keep / 3;
-    const wxString text = message.Left(left) + dots + message.Right(keep - left);
-    if (fits(text)) return text;
-  }
-  return dots;
+  const wxString text = shortened(wxString(), message);
+  return text.empty() ? dots : text;
 }
 
 wxString WrapText(const wxWindow* window, const wxString& text, int width) {

@@ -5,9 +5,10 @@
 //
 // A draw procedure is a table of its fields (FieldSpec) and an OutputSpec;
 // both take their names from the file's layout (exchange/params/<tool>.h),
-// which the tool reads the file by. The simple tabs run both through Draw(). Tabs with checks or fields that
-// depend on other fields form their fields with FormFields()/FormField(),
-// adjust them, and finish with WriteRecord().
+// which the tool reads the file by. The simple tabs run both through
+// Draw(). Tabs with checks or fields that depend on other fields form their
+// fields with FormFields()/FormField(), adjust them, and finish with
+// WriteRecord().
 //
 // Safety rules the frame enforces for every tab:
 //  - nothing is written and nothing remembered when the record line holds a
@@ -163,9 +164,9 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
 // Steps from the line to the remember steps: layout check (CheckLayout),
 // refusal check, success message (before or after the write), path, write,
 // remember. The file holds the record line, CR LF, then `after` unchanged
-// (further lines, each already ended by CR LF). Returns true when the file was written. On a refusal or
-// a failed write MSG says why, no box is remembered and nothing else of the
-// form changes.
+// (further lines, each already ended by CR LF). Returns true when the file
+// was written. On a refusal or a failed write MSG says why, no box is
+// remembered and nothing else of the form changes.
 bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
                  const std::string& after = "");
 
