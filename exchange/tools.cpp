@@ -1,5 +1,9 @@
 #include "exchange/tools.h"
 
+#include <utility>
+
+#include "exchange/records.h"
+
 namespace exchange {
 
 HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
@@ -8,9 +12,27 @@ HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
   keys.points = tool.points;
   keys.hostText = tool.hostText;
   keys.scaleWithoutHs = tool.scaleWithoutHs;
-  for (std::size_t f : tool.textTypeFields)
-    keys.textTypes.push_back(Field(fields, f));
+  for (const TextTypeField& t : tool.textTypeFields)
+    keys.textTypes.push_back(Field(fields, t.field));
   return ReadHostValues(table, keys);
+}
+
+ToolStart StartTool(const ItemTable& table, const ToolKeys& tool, const std::vector<std::string>& fields) {
+  const std::size_t count = tool.textTypeFields.size();
+  std::vector<std::size_t> order = tool.textTypeCheckOrder;
+  if (order.empty())
+    for (std::size_t i = 0; i < count; ++i) order.push_back(i);
+  std::vector<std::string> records(count);
+  for (std::size_t i : order) {
+    const TextTypeField& t = tool.textTypeFields.at(i);
+    records[i] = StyleRecords::TextType(Field(fields, t.field), FieldLabel(t.what, t.field));
+  }
+
+  HostValues host = ReadToolHostValues(table, tool, fields);
+  std::vector<ToolTextType> textTypes;
+  for (std::size_t i = 0; i < count; ++i)
+    textTypes.push_back({records[i], host.Text(Field(fields, tool.textTypeFields[i].field))});
+  return {std::move(host), std::move(textTypes)};
 }
 
 }  // namespace exchange

@@ -12,9 +12,21 @@
 
 namespace exchange {
 
+// A parameter field that names a text type, and what a failure calls it
+// ("the text type"; the message adds the field's place).
+struct TextTypeField {
+  std::size_t field;
+  const char* what;
+};
+
 struct ToolKeys {
   ToolSpec run;
-  std::vector<std::size_t> textTypeFields = {};  // parameter fields that name a text type
+  // The fields that name a text type, in the order the host's sizes are
+  // read by them.
+  std::vector<TextTypeField> textTypeFields = {};
+  // The order their records are checked in, as places in textTypeFields,
+  // for a tool that checks them otherwise; empty: the order above.
+  std::vector<std::size_t> textTypeCheckOrder = {};
   std::vector<PointTest> points;
   bool hostText = true;           // tests "hcw", "hcd", "hch"
   double scaleWithoutHs = 0;      // the group scale when no "hs" item comes
@@ -25,5 +37,24 @@ struct ToolKeys {
 // no number is one only when the host lists character sizes.
 HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
                               const std::vector<std::string>& fields);
+
+// A text type as a tool writes and measures it.
+struct ToolTextType {
+  std::string record;  // "cn" and the field, checked
+  TextSize size;       // the host's W, D and CH of it
+};
+
+// What every tool's run opens with: the host's values and the tool's text
+// types in the order of textTypeFields.
+struct ToolStart {
+  HostValues host;
+  std::vector<ToolTextType> textTypes;
+};
+
+// The text-type records are checked first, since the host's sizes are
+// looked up by those fields; then the host's values are read. A field that
+// would break its record is a ToolError naming it, the first in the check
+// order winning.
+ToolStart StartTool(const ItemTable& table, const ToolKeys& tool, const std::vector<std::string>& fields);
 
 }  // namespace exchange

@@ -141,8 +141,8 @@ TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
   // surface-finish tool), in field 1 (the title-block tool), none at all
   // with the scale starting at 1 (the hole tool).
   const std::vector<PointTest> points = {{"hp1 ", 3, 1}, {"hp1-", 2, 1}, {"hp2 ", 3, 2}};
-  const ToolKeys field0{.run = {"T", 100, 3}, .textTypeFields = {0}, .points = points};
-  const ToolKeys field1{.run = {"T", 100, 1}, .textTypeFields = {1}, .points = points};
+  const ToolKeys field0{.run = {"T", 100, 3}, .textTypeFields = {{0, "the text type"}}, .points = points};
+  const ToolKeys field1{.run = {"T", 100, 1}, .textTypeFields = {{1, "the text type"}}, .points = points};
   const ToolKeys noText{.run = {"T", 100, 1}, .points = points, .hostText = false, .scaleWithoutHs = 1};
   auto items = Table({"lg1", "hs 2 3", "hcw 1 2 3", "hcd 0.1 0.2 0.3", "hp1-  1 1", "hp2   2 2"});
   auto f = ReadToolHostValues(items, field0, {"2", "x"});
@@ -157,4 +157,45 @@ TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
   auto h = ReadToolHostValues(Table({"hcw x", "hp1   5 6"}), noText, {});
   EXPECT_EQ(h.scale, 1);
   EXPECT_EQ(h.At(1).y, 6);
+}
+
+TEST(ToolKeys, TheOpeningChecksTextTypesInTheirOrderThenReadsTheHost) {
+  const ToolKeys inOrder{.run = {"T", 100, 1},
+                         .textTypeFields = {{0, "the text type"}, {2, "the limit text type"}},
+                         .points = {{"hp1 ", 3, 1}}};
+  ToolKeys lastFirst = inOrder;  // as the dimension-tolerance tool checks its two
+  lastFirst.textTypeCheckOrder = {1, 0};
+  auto items = Table({"hs 2", "hcw 1 2 3", "hch 4 5 6", "hp1   5 6"});
+
+  // Records and sizes come in the order of the fields, whatever the check order.
+  const ToolKeys* const both[] = {&inOrder, &lastFirst};
+  for (const ToolKeys* keys : both) {
+    const ToolStart s = StartTool(items, *keys, {"3", "x", "1"});
+    ASSERT_EQ(s.textTypes.size(), 2u);
+    EXPECT_EQ(s.textTypes[0].record, "cn3");
+    EXPECT_EQ(s.textTypes[0].size.width, 3);
+    EXPECT_EQ(s.textTypes[1].record, "cn1");
+    EXPECT_EQ(s.textTypes[1].size.height, 4);
+    EXPECT_EQ(s.host.scale, 2);
+    EXPECT_EQ(s.host.At(1).y, 6);
+  }
+
+  auto failure = [&](const ToolKeys& keys, const std::vector<std::string>& fields) {
+    try {
+      StartTool(Table({"hcw x", "hp1   5 6"}), keys, fields);
+    } catch (const ToolError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no failure");
+  };
+  // Both fields would break their records: the first checked is named, and
+  // before the host's broken size item is read.
+  EXPECT_EQ(failure(inOrder, {"1,", "x", "2,"}),
+            "the text type (field 0) holds a comma, which no \"cn\" record may hold");
+  EXPECT_EQ(failure(lastFirst, {"1,", "x", "2,"}),
+            "the limit text type (field 2) holds a comma, which no \"cn\" record may hold");
+  EXPECT_EQ(failure(inOrder, {"1", "x", "2"}), "the host's hcw value \"x\" is not a number");
+  auto noText = inOrder;
+  noText.textTypeFields.clear();
+  EXPECT_TRUE(StartTool(Table({"hp1   5 6"}), noText, {}).textTypes.empty());
 }

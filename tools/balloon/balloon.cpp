@@ -169,11 +169,9 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const BalloonParams p = ReadParams(fields);
 
   using exchange::StyleRecords;
-  // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType =
-      StyleRecords::TextType(p.textType, FieldLabel("the text type", param::kTextType));
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const exchange::TextSize& size = host.Text(p.textType);
+  const exchange::ToolStart start = exchange::StartTool(input.items, kKeys, fields);
+  const exchange::HostValues& host = start.host;
+  const exchange::TextSize& size = start.textTypes[0].size;
   const TextMetrics m{size.width, size.spacing, host.scale};
   const bool balloon = p.style == kBalloonStyle;
 
@@ -193,7 +191,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   slots[kLineType] = StyleRecords::SolidLineType();
   slots[kColour] = StyleRecords::Colour(p.lineColor, FieldLabel("the line colour", param::kLineColor));
   slots[kTextLayer] = style.Layer(p.textLayer, FieldLabel("the text layer", param::kTextLayer));
-  slots[kTextType] = textType;
+  slots[kTextType] = start.textTypes[0].record;
 
   if (balloon) {
     DrawBalloon(p1, p2, p, m, size.height, slots);

@@ -9,7 +9,7 @@ namespace balloon {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVL", .capacity = 100, .parameterWord = 1},
-    .textTypeFields = {paramfile::balloon::kTextType},
+    .textTypeFields = {{paramfile::balloon::kTextType, "the text type"}},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},
         {.key = "hp2-", .blanks = 2, .point = 2},

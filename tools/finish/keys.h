@@ -9,7 +9,7 @@ namespace finish {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVF", .capacity = 100, .parameterWord = 3},
-    .textTypeFields = {paramfile::finish::kTextType},
+    .textTypeFields = {{paramfile::finish::kTextType, "the text type"}},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},
         {.key = "hp1-", .blanks = 2, .point = 1},

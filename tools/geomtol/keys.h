@@ -2,13 +2,16 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/geomtol.h"
 #include "exchange/tools.h"
 
 namespace geomtol {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVG", .capacity = 100, .parameterWord = 4},
-    .textTypeFields = {0, 1, 2},
+    .textTypeFields = {{paramfile::geomtol::kDatumTextType, "the datum text type"},
+                       {paramfile::geomtol::kValueTextType, "the value text type"},
+                       {paramfile::geomtol::kLimitTextType, "the limit text type"}},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},
         {.key = "hp1-", .blanks = 2, .point = 1},

@@ -9,7 +9,7 @@ namespace section {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVP", .capacity = 100, .parameterWord = 1},
-    .textTypeFields = {paramfile::section::kTextType},
+    .textTypeFields = {{paramfile::section::kTextType, "the text type"}},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},
         {.key = "hp2-", .blanks = 2, .point = 2},

@@ -9,7 +9,7 @@ namespace titleblock {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVB", .capacity = 100, .parameterWord = 1},
-    .textTypeFields = {paramfile::titleblock::kTextType},
+    .textTypeFields = {{paramfile::titleblock::kTextType, "the text type"}},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},
         {.key = "hp2-", .blanks = 2, .point = 2},

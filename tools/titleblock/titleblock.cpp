@@ -91,16 +91,13 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const long long align =
       exchange::IntegerField(f[param::kAlign], FieldLabel("the alignment", param::kAlign));
 
-  // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType =
-      exchange::StyleRecords::TextType(f[param::kTextType], FieldLabel("the text type", param::kTextType));
-  const exchange::HostValues host =
-      exchange::ReadToolHostValues(input.items, kKeys, fields);
+  const exchange::ToolStart start = exchange::StartTool(input.items, kKeys, fields);
+  const exchange::HostValues& host = start.host;
   Cell cell;
   cell.corner1 = host.At(1);
   cell.corner2 = host.At(2);
   cell.scale = host.scale;
-  cell.size = host.Text(f[param::kTextType]);
+  cell.size = start.textTypes[0].size;
   cell.align = align;
   cell.text1 = exchange::TextField(f[param::kText1]);
   cell.text2 = exchange::TextField(f[param::kText2]);
@@ -110,7 +107,7 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   const exchange::StyleRecords style(host);
   out.Add(style.LayerGroup());
   out.Add(style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer)));
-  out.Add(textType);
+  out.Add(start.textTypes[0].record);
   out.Add(texts.text1);
   out.Add(texts.text2);
   return out;

@@ -9,7 +9,11 @@ namespace tolerance {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVT", .capacity = 300, .parameterWord = 4},
-    .textTypeFields = {paramfile::tolerance::kTextType, paramfile::tolerance::kToleranceTextType},
+    .textTypeFields = {{paramfile::tolerance::kTextType, "the text type"},
+                       {paramfile::tolerance::kToleranceTextType, "the tolerance text type"}},
+    // The tolerance text type's record is checked first: when both fields
+    // would break their records, the run names that one.
+    .textTypeCheckOrder = {1, 0},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},
         {.key = "hp1-", .blanks = 2, .point = 1},

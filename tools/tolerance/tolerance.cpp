@@ -277,13 +277,13 @@ exchange::Output Compute(const exchange::ToolInput& input) {
     throw ToolError("the dimension kind " + std::to_string(kind) + " is none of 0 (linear), 1 (diameter) and 2 (aligned)");
 
   using exchange::StyleRecords;
-  // Text types are checked before the host's sizes are looked up by them.
-  run.toleranceTextType = StyleRecords::TextType(
-      run.p.toleranceTextType, FieldLabel("the tolerance text type", param::kToleranceTextType));
-  run.textType = StyleRecords::TextType(run.p.textType, FieldLabel("the text type", param::kTextType));
-  run.host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const exchange::TextSize& value = run.host.Text(run.p.textType);
-  const exchange::TextSize& deviation = run.host.Text(run.p.toleranceTextType);
+  // Its text types: the value's, then the tolerance's.
+  exchange::ToolStart start = exchange::StartTool(input.items, kKeys, fields);
+  run.textType = start.textTypes[0].record;
+  run.toleranceTextType = start.textTypes[1].record;
+  run.host = std::move(start.host);
+  const exchange::TextSize& value = start.textTypes[0].size;
+  const exchange::TextSize& deviation = start.textTypes[1].size;
   run.m = {value.width, value.spacing, value.height,
            deviation.width, deviation.spacing, deviation.height, run.host.scale};
   const StyleRecords style(run.host);

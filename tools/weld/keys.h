@@ -9,7 +9,7 @@ namespace weld {
 
 inline const exchange::ToolKeys kKeys{
     .run = {.name = "MOKRAVW", .capacity = 100, .parameterWord = 6},
-    .textTypeFields = {paramfile::weld::kTextType},
+    .textTypeFields = {{paramfile::weld::kTextType, "the text type"}},
     .points = {
         {.key = "hp1", .blanks = 2, .point = 1},
         {.key = "hp2", .blanks = 2, .point = 2},

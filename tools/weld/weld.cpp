@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exchange/exchange.h"
@@ -65,10 +66,9 @@ Request Read(const exchange::ToolInput& input) {
   r.backContour = Number(r.f(param::kBackContour), FieldLabel("the back contour", param::kBackContour));
   r.nearContour = Number(r.f(param::kNearContour), FieldLabel("the near contour", param::kNearContour));
 
-  // Text types are checked before the host's sizes are looked up by them.
-  r.textType =
-      exchange::StyleRecords::TextType(r.f(param::kTextType), FieldLabel("the text type", param::kTextType));
-  r.host = exchange::ReadToolHostValues(input.items, kKeys, r.fields);
+  exchange::ToolStart start = exchange::StartTool(input.items, kKeys, r.fields);
+  r.textType = start.textTypes[0].record;
+  r.host = std::move(start.host);
   return r;
 }
 
