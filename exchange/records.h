@@ -35,6 +35,9 @@ class StyleRecords {
   static std::string Colour(const std::string& field, const std::string& what);    // "lc" and the field
   static std::string LineType(const std::string& field, const std::string& what);  // "lt" and the field
   static std::string SolidLineType() { return "lt1"; }  // for tools whose lines take no line-type field
+  // The pen of a filled triangle ("sl"), fixed whatever the line colour; the
+  // records after it keep that pen.
+  static std::string SolidFillColour() { return "lc10 0000000"; }
   static std::string TextType(const std::string& field, const std::string& what);  // "cn" and the field
 
  private:

@@ -53,6 +53,7 @@ TEST(Records, StyleRecordsWriteFieldsAsTheyStandUnlessTheyBreakTheRecord) {
   EXPECT_EQ(StyleRecords::TextType("", "the text type"), "cn");
   EXPECT_EQ(StyleRecords::TextType("Ａ¢", "the text type"), "cnＡ¢");  // no control character in UTF-8
   EXPECT_EQ(StyleRecords::SolidLineType(), "lt1");
+  EXPECT_EQ(StyleRecords::SolidFillColour(), "lc10 0000000");
 
   const struct {
     std::string field;
