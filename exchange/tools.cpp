@@ -35,4 +35,14 @@ ToolStart StartTool(const ItemTable& table, const ToolKeys& tool, const std::vec
   return {std::move(host), std::move(textTypes)};
 }
 
+LineAndTextRecords ReadLineAndTextRecords(const HostValues& host, const std::vector<std::string>& fields,
+                                          const LineAndTextFields& at) {
+  const StyleRecords style(host);
+  LineAndTextRecords r;
+  r.lineLayer = style.Layer(Field(fields, at.lineLayer), FieldLabel("the line layer", at.lineLayer));
+  r.colour = StyleRecords::Colour(Field(fields, at.lineColor), FieldLabel("the line colour", at.lineColor));
+  r.textLayer = style.Layer(Field(fields, at.textLayer), FieldLabel("the text layer", at.textLayer));
+  return r;
+}
+
 }  // namespace exchange

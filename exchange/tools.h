@@ -57,4 +57,25 @@ struct ToolStart {
 // order winning.
 ToolStart StartTool(const ItemTable& table, const ToolKeys& tool, const std::vector<std::string>& fields);
 
+// Where a tool that draws one line group and one text group keeps the
+// fields of their header records.
+struct LineAndTextFields {
+  std::size_t lineLayer;
+  std::size_t lineColor;
+  std::size_t textLayer;
+};
+
+// Those header records: the line group's layer and colour, the text group's
+// layer.
+struct LineAndTextRecords {
+  std::string lineLayer;
+  std::string colour;
+  std::string textLayer;
+};
+
+// The header records, checked in the order above; a field that would break
+// its record is a ToolError naming it.
+LineAndTextRecords ReadLineAndTextRecords(const HostValues& host, const std::vector<std::string>& fields,
+                                          const LineAndTextFields& at);
+
 }  // namespace exchange

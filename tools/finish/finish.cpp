@@ -353,7 +353,19 @@ SymbolSlots DrawFinishSymbol(const SymbolInput& in) {
   return out;
 }
 
-exchange::Output Compute(const exchange::ToolInput& input) {
+namespace {
+
+// The parameter line's numbers, the host's values and the header records,
+// each checked as it is read, in the order the run reads them.
+struct Request {
+  std::array<std::string, param::kFieldCount> f;
+  long long fullWidth = 0;
+  long long kind = 0;
+  exchange::ToolStart start;
+  exchange::LineAndTextRecords header;
+};
+
+Request Read(const exchange::ToolInput& input) {
   using exchange::FieldLabel;
   using exchange::Word;
 
@@ -361,31 +373,25 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   exchange::Number(Word(input.words, 1), "command-line word 1");
   exchange::Number(Word(input.words, 2), "command-line word 2");
 
+  Request r;
   const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
-
-  const long long fullWidth =
+  r.f = exchange::FirstFields<param::kFieldCount>(fields);
+  const auto& f = r.f;
+  r.fullWidth =
       exchange::IntegerField(f[param::kFullWidth], FieldLabel("the full-width field", param::kFullWidth));
-  const long long kind =
-      exchange::IntegerField(f[param::kFinishKind], FieldLabel("the finish kind field", param::kFinishKind));
-
-  using exchange::StyleRecords;
-  // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType =
-      StyleRecords::TextType(f[param::kTextType], FieldLabel("the text type", param::kTextType));
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const exchange::TextSize size = host.Text(f[param::kTextType]);
+  r.kind = exchange::IntegerField(f[param::kFinishKind], FieldLabel("the finish kind field", param::kFinishKind));
+  r.start = exchange::StartTool(input.items, kKeys, fields);
 
   // The header is built before any pick can end the run without a drawing,
   // so a field that would break it always fails.
-  const StyleRecords style(host);
-  const std::string lineLayer =
-      style.Layer(f[param::kLineLayer], FieldLabel("the line layer", param::kLineLayer));
-  const std::string colour =
-      StyleRecords::Colour(f[param::kLineColor], FieldLabel("the line colour", param::kLineColor));
-  const std::string textLayer =
-      style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
+  r.header = exchange::ReadLineAndTextRecords(r.start.host, fields,
+                                              {param::kLineLayer, param::kLineColor, param::kTextLayer});
+  return r;
+}
 
+// The base point and side of the symbol from the picked surface line and
+// side point; NoDrawing where the pick carries no symbol.
+SymbolInput Place(const exchange::ToolInput& input, const Request& r) {
   for (std::size_t i = 1; i <= input.items.Count(); ++i) {
     if (exchange::HasKey(input.items.items[i], "hp1-")) {
       throw exchange::ToolError(
@@ -393,12 +399,14 @@ exchange::Output Compute(const exchange::ToolInput& input) {
     }
   }
 
+  const exchange::HostValues& host = r.start.host;
+  const exchange::TextSize& size = r.start.textTypes[0].size;
   const Point p1 = host.At(1);
   const Point p2 = host.At(2);
   const Point p3 = host.At(3);
 
   SymbolInput in;
-  in.kind = kind;
+  in.kind = r.kind;
   in.scale = host.scale;
   in.height = size.height;
   if (p2.x == p1.x) {
@@ -414,20 +422,30 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   } else {
     throw exchange::NoDrawing();  // a slanted surface line carries no symbol
   }
+  in.texts = PrepareTexts(r.f, r.kind, r.fullWidth, size, host.scale);
+  return in;
+}
 
-  in.texts = PrepareTexts(f, kind, fullWidth, size, host.scale);
-  const SymbolSlots slots = DrawFinishSymbol(in);
-
+// The line group with its header, then the text group with its header.
+exchange::Output Emit(const Request& r, const SymbolSlots& slots) {
+  using exchange::StyleRecords;
   exchange::Output out;
-  out.Add(style.LayerGroup());
-  out.Add(lineLayer);
+  out.Add(StyleRecords(r.start.host).LayerGroup());
+  out.Add(r.header.lineLayer);
   out.Add(StyleRecords::SolidLineType());
-  out.Add(colour);
+  out.Add(r.header.colour);
   for (const auto& slot : slots.lines) out.Add(slot);
-  out.Add(textLayer);
-  out.Add(textType);
+  out.Add(r.header.textLayer);
+  out.Add(r.start.textTypes[0].record);
   for (const auto& slot : slots.texts) out.Add(slot);
   return out;
+}
+
+}  // namespace
+
+exchange::Output Compute(const exchange::ToolInput& input) {
+  const Request request = Read(input);
+  return Emit(request, DrawFinishSymbol(Place(input, request)));
 }
 
 }  // namespace finish
