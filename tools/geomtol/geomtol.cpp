@@ -16,6 +16,9 @@ using exchange::Point;
 using exchange::ToolError;
 namespace param = paramfile::geomtol;
 
+// The places of the text types in kKeys.textTypeFields.
+enum TextTypePlace : std::size_t { kDatumType, kValueType, kLimitType };
+
 // What the point items say of the leader beyond the points themselves.
 struct LeaderMarks {
   bool leader = false;  // some point 1 came with the "-" mark
@@ -117,37 +120,53 @@ void DrawLeader(const Picks& picks, double arrowLength, double arrowAngle, doubl
   barbs(p2.x < p1.x ? Axis::kMinusX : Axis::kPlusX);
 }
 
-exchange::Output Compute(const exchange::ToolInput& input) {
-  std::string direction = exchange::Word(input.words, 1);
+namespace {
 
+// The parameter line's numbers, the host's values, the leader's marks and
+// the header records, each checked as it is read, in the order the run
+// reads them.
+struct Request {
+  std::string direction;  // command-line word 1
+  std::array<std::string, param::kFieldCount> f;
+  double arrowLength = 0;
+  double arrowAngle = 0;
+  exchange::ToolStart start;
+  LeaderMarks marks;
+  exchange::LineAndTextRecords header;
+};
+
+Request Read(const exchange::ToolInput& input) {
+  Request r;
+  r.direction = exchange::Word(input.words, 1);
   const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
-  const double arrowLength =
-      exchange::Number(f[param::kArrowLength], FieldLabel("the arrow length", param::kArrowLength));
-  const double arrowAngle =
-      exchange::Number(f[param::kArrowAngle], FieldLabel("the arrow angle", param::kArrowAngle));
+  r.f = exchange::FirstFields<param::kFieldCount>(fields);
+  const auto& f = r.f;
+  r.arrowLength = exchange::Number(f[param::kArrowLength], FieldLabel("the arrow length", param::kArrowLength));
+  r.arrowAngle = exchange::Number(f[param::kArrowAngle], FieldLabel("the arrow angle", param::kArrowAngle));
+  r.start = exchange::StartTool(input.items, kKeys, fields);
+  r.marks = ReadLeaderMarks(input.items);
+  r.header = exchange::ReadLineAndTextRecords(r.start.host, fields,
+                                              {param::kLineLayer, param::kLineColor, param::kTextLayer});
+  return r;
+}
 
-  using exchange::StyleRecords;
-  // Text types are checked before the host's sizes are looked up by them.
-  const std::string datumType = StyleRecords::TextType(
-      f[param::kDatumTextType], FieldLabel("the datum text type", param::kDatumTextType));
-  const std::string valueType = StyleRecords::TextType(
-      f[param::kValueTextType], FieldLabel("the value text type", param::kValueTextType));
-  const std::string limitType = StyleRecords::TextType(
-      f[param::kLimitTextType], FieldLabel("the limit text type", param::kLimitTextType));
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const LeaderMarks marks = ReadLeaderMarks(input.items);
-  const StyleRecords style(host);
-  const std::string lineLayer =
-      style.Layer(f[param::kLineLayer], FieldLabel("the line layer", param::kLineLayer));
-  const std::string colour =
-      StyleRecords::Colour(f[param::kLineColor], FieldLabel("the line colour", param::kLineColor));
-  const std::string textLayer =
-      style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
-
-  const Picks picks = ReadPicks(host, marks, direction);
-
+// What the drawing is placed from: the picks, the direction they leave,
+// the converted texts and the host's sizes of their text types.
+struct Placement {
+  std::string direction;
+  Picks picks;
   Texts texts;
+  TextSizes sizes;
+};
+
+Placement Place(const Request& r) {
+  const auto& f = r.f;
+  const exchange::HostValues& host = r.start.host;
+  Placement pl;
+  pl.direction = r.direction;
+  pl.picks = ReadPicks(host, r.marks, pl.direction);
+
+  Texts& texts = pl.texts;
   texts.fullWidth = exchange::IntegerField(f[param::kFullWidth],
                                            FieldLabel("the full-width field", param::kFullWidth)) == 1;
   texts.datum = Converted(f[param::kDatumLetter], texts.fullWidth);
@@ -156,51 +175,72 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   texts.lower = Converted(f[param::kLowerLimit], texts.fullWidth);
   texts.limits = f[param::kValueForm] == "2";
 
-  TextSizes sizes;
-  sizes.datumWidth = host.Text(f[param::kDatumTextType]).width;
-  sizes.datumHeight = host.Text(f[param::kDatumTextType]).height;
-  sizes.valueHeight = host.Text(f[param::kValueTextType]).height;
-  sizes.limitHeight = host.Text(f[param::kLimitTextType]).height;
+  const std::vector<exchange::ToolTextType>& types = r.start.textTypes;
+  pl.sizes.datumWidth = types[kDatumType].size.width;
+  pl.sizes.datumHeight = types[kDatumType].size.height;
+  pl.sizes.valueHeight = types[kValueType].size.height;
+  pl.sizes.limitHeight = types[kLimitType].size.height;
+  return pl;
+}
 
-  const double S = host.scale;
-  const bool datumIndicator = direction == "X" || direction == "Y";
+// Whether the placed direction asks for a datum indicator rather than a
+// tolerance frame.
+bool IsDatumIndicator(const Placement& pl) { return pl.direction == "X" || pl.direction == "Y"; }
+
+// The datum indicator, or the tolerance frame with its symbol and leader.
+Drawing Draw(const Request& r, const Placement& pl) {
+  const double S = r.start.host.scale;
   Drawing d;
-  if (datumIndicator) {
+  if (IsDatumIndicator(pl)) {
     // A one-segment leader reads no third point, and the box stands on it.
-    if (marks.leader && picks.count == 1)
+    if (r.marks.leader && pl.picks.count == 1)
       throw ToolError("a one-segment leader gives no third point, which the datum indicator needs for its box");
-    DrawDatumIndicator(direction[0], picks, S, sizes, texts, d);
+    DrawDatumIndicator(pl.direction[0], pl.picks, S, pl.sizes, pl.texts, d);
   } else {
     // Without a leader the frame would have no place to hang from.
-    if (!marks.leader)
+    if (!r.marks.leader)
       throw ToolError("the tolerance frame needs a leader: point 1 was not picked with the \"-\" mark");
-    const Point anchor = DrawToleranceFrame(picks, S, sizes, texts, d);
-    DrawSymbol(f[param::kCharacteristic], anchor, S, d);
-    DrawLeader(picks, arrowLength, arrowAngle, S, d);
+    const Point anchor = DrawToleranceFrame(pl.picks, S, pl.sizes, pl.texts, d);
+    DrawSymbol(r.f[param::kCharacteristic], anchor, S, d);
+    DrawLeader(pl.picks, r.arrowLength, r.arrowAngle, S, d);
   }
+  return d;
+}
 
+// The line group with its header and, for a datum indicator, the filled
+// triangle; then the text group, each text after its text type.
+exchange::Output Emit(const Request& r, bool datumIndicator, const Drawing& d) {
+  using exchange::StyleRecords;
+  const std::vector<exchange::ToolTextType>& types = r.start.textTypes;
   exchange::Output out;
-  out.Add(style.LayerGroup());
-  out.Add(lineLayer);
+  out.Add(StyleRecords(r.start.host).LayerGroup());
+  out.Add(r.header.lineLayer);
   out.Add(StyleRecords::SolidLineType());
-  out.Add(colour);
+  out.Add(r.header.colour);
   for (std::size_t i = kL1; i <= kB3; ++i) out.Add(d.lines[i]);
   if (datumIndicator) {
-    // The host's colour of the filled triangle; the lines after it carry no
-    // colour record of their own.
-    out.Add("lc10 0000000");
+    // The lines after the triangle carry no colour record of their own.
+    out.Add(StyleRecords::SolidFillColour());
     out.Add(d.solid);
   }
   for (std::size_t i = kB4; i < kLineSlots; ++i) out.Add(d.lines[i]);
-  out.Add(textLayer);
-  out.Add(datumType);
+  out.Add(r.header.textLayer);
+  out.Add(types[kDatumType].record);
   out.Add(d.datumText);
-  out.Add(valueType);
+  out.Add(types[kValueType].record);
   out.Add(d.valueText);
-  out.Add(limitType);
+  out.Add(types[kLimitType].record);
   out.Add(d.upperText);
   out.Add(d.lowerText);
   return out;
+}
+
+}  // namespace
+
+exchange::Output Compute(const exchange::ToolInput& input) {
+  const Request request = Read(input);
+  const Placement placement = Place(request);
+  return Emit(request, IsDatumIndicator(placement), Draw(request, placement));
 }
 
 }  // namespace geomtol
