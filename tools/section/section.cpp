@@ -76,63 +76,99 @@ Label MakeLabel(long long cutKind, const std::array<std::string, 4>& letters, co
   return label;
 }
 
-exchange::Output Compute(const exchange::ToolInput& input) {
+namespace {
+
+// The layer, line type and colour records of a line group.
+struct Pen {
+  std::string layer;
+  std::string lineType;
+  std::string colour;
+};
+
+// The parameter line's texts and numbers, the section kind, the host's
+// values and the header records, each checked as it is read, in the order
+// the run reads them.
+struct Request {
+  std::array<std::string, 4> letters;
+  std::string suffix;
+  long long widthMode = 0;
+  double arrowLength = 0;
+  double arrowAngle = 0;
+  long long cutKind = 0;
+  bool stubs = false;
+  exchange::ToolStart start;
+  Pen cut;
+  Pen arrow;
+  std::string textLayer;
+};
+
+// The header records, after the host's values they take the current layer from.
+void ReadHeader(const std::array<std::string, param::kFieldCount>& f, Request& r) {
+  using exchange::FieldLabel;
+  using exchange::StyleRecords;
+  const StyleRecords style(r.start.host);
+  r.cut.layer = style.Layer(f[param::kCutLineLayer], FieldLabel("the cutting-line layer", param::kCutLineLayer));
+  r.cut.lineType = StyleRecords::LineType(f[param::kCutLineType],
+                                          FieldLabel("the cutting-line line type", param::kCutLineType));
+  r.cut.colour =
+      StyleRecords::Colour(f[param::kCutLineColor], FieldLabel("the cutting-line colour", param::kCutLineColor));
+  r.arrow.layer = style.Layer(f[param::kArrowLayer], FieldLabel("the arrow layer", param::kArrowLayer));
+  r.arrow.lineType =
+      StyleRecords::LineType(f[param::kArrowLineType], FieldLabel("the arrow line type", param::kArrowLineType));
+  r.arrow.colour = StyleRecords::Colour(f[param::kArrowColor], FieldLabel("the arrow colour", param::kArrowColor));
+  r.textLayer = style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
+}
+
+Request Read(const exchange::ToolInput& input) {
   using exchange::FieldLabel;
   using exchange::IntegerField;
   using exchange::Number;
 
+  Request r;
   const std::vector<std::string> fields = input.Fields();
   const auto f = exchange::FirstFields<param::kFieldCount>(fields);
-  std::array<std::string, 4> letters;
-  for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = exchange::TextField(f[param::kLetter1 + i]);
-  const std::string suffix = exchange::TextField(f[param::kLabelSuffix]);
+  for (std::size_t i = 0; i < r.letters.size(); ++i) r.letters[i] = exchange::TextField(f[param::kLetter1 + i]);
+  r.suffix = exchange::TextField(f[param::kLabelSuffix]);
 
-  const long long widthMode =
-      IntegerField(f[param::kFullWidth], FieldLabel("the full-width field", param::kFullWidth));
-  const double arrowLength =
-      Number(f[param::kArrowLength], FieldLabel("the arrow length", param::kArrowLength));
-  const double arrowAngle = Number(f[param::kArrowAngle], FieldLabel("the arrow angle", param::kArrowAngle));
-  const long long cutKind = IntegerField(exchange::Word(input.words, 2), "the section kind (command-line word 2)");
+  r.widthMode = IntegerField(f[param::kFullWidth], FieldLabel("the full-width field", param::kFullWidth));
+  r.arrowLength = Number(f[param::kArrowLength], FieldLabel("the arrow length", param::kArrowLength));
+  r.arrowAngle = Number(f[param::kArrowAngle], FieldLabel("the arrow angle", param::kArrowAngle));
+  r.cutKind = IntegerField(exchange::Word(input.words, 2), "the section kind (command-line word 2)");
   // The window leaves the pattern field empty when neither picture is
   // chosen: that is the through line, as for every pattern but 2.
-  const bool stubs =
-      !f[param::kCutLineStyle].empty() &&
-      IntegerField(f[param::kCutLineStyle], FieldLabel("the line pattern", param::kCutLineStyle)) == 2;
+  r.stubs = !f[param::kCutLineStyle].empty() &&
+            IntegerField(f[param::kCutLineStyle], FieldLabel("the line pattern", param::kCutLineStyle)) == 2;
 
-  using exchange::StyleRecords;
-  // Text types are checked before the host's sizes are looked up by them.
-  const std::string textType =
-      StyleRecords::TextType(f[param::kTextType], FieldLabel("the text type", param::kTextType));
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
-  const exchange::TextSize& size = host.Text(f[param::kTextType]);
+  r.start = exchange::StartTool(input.items, kKeys, fields);
+  ReadHeader(f, r);
+  return r;
+}
+
+// The label and where it stands, and the geometry of the line and its ends.
+struct Placement {
+  Label label;
+  Point labelPoint;
+  double labelX = 0;
+  Geometry g;
+};
+
+// Every point the kind reads, in their order, then the label and the line.
+Placement Place(const Request& r) {
+  const exchange::HostValues& host = r.start.host;
+  const exchange::TextSize& size = r.start.textTypes[0].size;
   const double S = host.scale;
-  const StyleRecords style(host);
-  const std::string cutLayer =
-      style.Layer(f[param::kCutLineLayer], FieldLabel("the cutting-line layer", param::kCutLineLayer));
-  const std::string cutLineType = StyleRecords::LineType(
-      f[param::kCutLineType], FieldLabel("the cutting-line line type", param::kCutLineType));
-  const std::string cutColour = StyleRecords::Colour(
-      f[param::kCutLineColor], FieldLabel("the cutting-line colour", param::kCutLineColor));
-  const std::string arrowLayer =
-      style.Layer(f[param::kArrowLayer], FieldLabel("the arrow layer", param::kArrowLayer));
-  const std::string arrowLineType = StyleRecords::LineType(
-      f[param::kArrowLineType], FieldLabel("the arrow line type", param::kArrowLineType));
-  const std::string arrowColour =
-      StyleRecords::Colour(f[param::kArrowColor], FieldLabel("the arrow colour", param::kArrowColor));
-  const std::string textLayer =
-      style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
-
-  const Roles roles = RolesOf(cutKind);
+  const Roles roles = RolesOf(r.cutKind);
   std::vector<Point> points(static_cast<std::size_t>(roles.lastPoint) + 1);
   for (int n = 1; n <= roles.lastPoint; ++n) points[static_cast<std::size_t>(n)] = host.At(n);
   auto at = [&](int n) { return points[static_cast<std::size_t>(n)]; };
 
-  const Label label = MakeLabel(cutKind, letters, suffix, widthMode, size, S);
-  const Point labelPoint = at(roles.label);
-  const double labelX = exchange::CentredStart(labelPoint.x, label.width);
+  Placement pl;
+  pl.label = MakeLabel(r.cutKind, r.letters, r.suffix, r.widthMode, size, S);
+  pl.labelPoint = at(roles.label);
+  pl.labelX = exchange::CentredStart(pl.labelPoint.x, pl.label.width);
 
-  Geometry g;
-  g.drawing = DrawingOf(cutKind);
+  Geometry& g = pl.g;
+  g.drawing = DrawingOf(r.cutKind);
   g.p1 = at(1);
   g.p2 = at(2);
   if (roles.linePoints >= 3) g.p3 = at(3);
@@ -140,35 +176,49 @@ exchange::Output Compute(const exchange::ToolInput& input) {
   g.e1 = at(roles.e1);
   g.e2 = at(roles.e2);
   g.scale = S;
-  g.arrowLength = arrowLength;
-  g.arrowAngle = arrowAngle;
-  const exchange::BarbOffsets barbs = exchange::AxisBarbOffsets(arrowLength * S, arrowAngle);
+  g.arrowLength = r.arrowLength;
+  g.arrowAngle = r.arrowAngle;
+  const exchange::BarbOffsets barbs = exchange::AxisBarbOffsets(r.arrowLength * S, r.arrowAngle);
   g.across = barbs.across;
   g.along = barbs.along;
   g.charWidth = size.width;
   g.charHeight = size.height;
-  g.stubs = stubs;
+  g.stubs = r.stubs;
+  return pl;
+}
 
-  const std::array<Slot, 4> cut = CutLines(g);
-  const EndSlots ends = Ends(g, label.letters);
-
+// The cutting-line group, the arrow group with the label's underline, then
+// the text group: each after its header.
+exchange::Output Emit(const Request& r, const Placement& pl, const std::array<Slot, 4>& cut,
+                      const EndSlots& ends) {
+  const Point& at = pl.labelPoint;
   exchange::Output out;
-  out.Add(style.LayerGroup());
-  out.Add(cutLayer);
-  out.Add(cutLineType);
-  out.Add(cutColour);
+  out.Add(exchange::StyleRecords(r.start.host).LayerGroup());
+  out.Add(r.cut.layer);
+  out.Add(r.cut.lineType);
+  out.Add(r.cut.colour);
   out.AddAll({cut.begin(), cut.end()});
-  out.Add(arrowLayer);
-  out.Add(arrowLineType);
-  out.Add(arrowColour);
+  out.Add(r.arrow.layer);
+  out.Add(r.arrow.lineType);
+  out.Add(r.arrow.colour);
   out.AddAll({ends.shaft[0], ends.shaft[1], ends.barbA[0], ends.barbB[0], ends.barbA[1], ends.barbB[1],
               ends.stroke[0], ends.stroke[1]});
-  out.Add(exchange::LineRecord(labelX, labelPoint.y, labelPoint.x + label.width / 2, labelPoint.y));
-  out.Add(textLayer);
-  out.Add(textType);
-  out.Add(TextAt(labelX, labelPoint.y, label.text));
+  out.Add(exchange::LineRecord(pl.labelX, at.y, at.x + pl.label.width / 2, at.y));
+  out.Add(r.textLayer);
+  out.Add(r.start.textTypes[0].record);
+  out.Add(TextAt(pl.labelX, at.y, pl.label.text));
   out.AddAll({ends.letter.begin(), ends.letter.end()});
   return out;
+}
+
+}  // namespace
+
+exchange::Output Compute(const exchange::ToolInput& input) {
+  const Request request = Read(input);
+  const Placement placement = Place(request);
+  const std::array<Slot, 4> cut = CutLines(placement.g);
+  const EndSlots ends = Ends(placement.g, placement.label.letters);
+  return Emit(request, placement, cut, ends);
 }
 
 }  // namespace section
