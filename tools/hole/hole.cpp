@@ -70,73 +70,97 @@ Groups DrawCross(double radius, double overshoot) {
   return g;
 }
 
-exchange::Output Compute(const exchange::ToolInput& input) {
-  const std::vector<std::string> fields = input.Fields();
-  const auto f = exchange::FirstFields<param::kFieldCount>(fields);
+namespace {
 
-  const double overshoot =
+// The parameter line's numbers, the host's circles and values and the
+// groups' layer and pen records, each checked as it is read, in the order
+// the run reads them.
+struct Request {
+  std::array<std::string, param::kFieldCount> f;
+  double overshoot = 0;
+  HoleKind kind = HoleKind::kPlan;
+  double largestRadius = 0;
+  exchange::HostValues host;
+  Pen outlinePen, thinPen, centrePen;
+  std::string outlineLayer, thinLayer, centreLayer;
+};
+
+Request Read(const exchange::ToolInput& input) {
+  Request r;
+  const std::vector<std::string> fields = input.Fields();
+  r.f = exchange::FirstFields<param::kFieldCount>(fields);
+  const auto& f = r.f;
+  r.overshoot =
       Number(f[param::kCenterOvershoot], FieldLabel("the centre-line overshoot", param::kCenterOvershoot));
-  const HoleKind kind = KindOf(Number(f[param::kHoleKind], FieldLabel("the hole kind", param::kHoleKind)));
+  r.kind = KindOf(Number(f[param::kHoleKind], FieldLabel("the hole kind", param::kHoleKind)));
 
   // Every "ci" item is read, whatever the kind draws.
-  const double largestRadius = LargestCircleRadius(input.items);
-  const exchange::HostValues host = exchange::ReadToolHostValues(input.items, kKeys, fields);
+  r.largestRadius = LargestCircleRadius(input.items);
+  r.host = exchange::StartTool(input.items, kKeys, fields).host;
 
   using exchange::StyleRecords;
-  const StyleRecords style(host);
-  const Pen outlinePen{
+  r.outlinePen = {
       StyleRecords::Colour(f[param::kOutlineColor], FieldLabel("the outline colour", param::kOutlineColor)),
       StyleRecords::LineType(f[param::kOutlineLineType],
                              FieldLabel("the outline line type", param::kOutlineLineType))};
-  const Pen thinPen{
+  r.thinPen = {
       StyleRecords::Colour(f[param::kThinColor], FieldLabel("the thin-line colour", param::kThinColor)),
       StyleRecords::LineType(f[param::kThinLineType],
                              FieldLabel("the thin-line line type", param::kThinLineType))};
-  const Pen centrePen{
+  r.centrePen = {
       StyleRecords::Colour(f[param::kCenterColor], FieldLabel("the centre-line colour", param::kCenterColor)),
       StyleRecords::LineType(f[param::kCenterLineType],
                              FieldLabel("the centre-line line type", param::kCenterLineType))};
-  const std::string outlineLayer =
-      style.Layer(f[param::kOutlineLayer], FieldLabel("the outline layer", param::kOutlineLayer));
-  const std::string thinLayer =
-      style.Layer(f[param::kThinLayer], FieldLabel("the thin-line layer", param::kThinLayer));
-  const std::string centreLayer =
-      style.Layer(f[param::kCenterLayer], FieldLabel("the centre-line layer", param::kCenterLayer));
+  const StyleRecords style(r.host);
+  r.outlineLayer = style.Layer(f[param::kOutlineLayer], FieldLabel("the outline layer", param::kOutlineLayer));
+  r.thinLayer = style.Layer(f[param::kThinLayer], FieldLabel("the thin-line layer", param::kThinLayer));
+  r.centreLayer = style.Layer(f[param::kCenterLayer], FieldLabel("the centre-line layer", param::kCenterLayer));
+  return r;
+}
 
-  Groups g;
-  if (kind == HoleKind::kCross) {
-    // The cross stands at the origin: neither the sizes nor the picks count.
-    g = DrawCross(largestRadius, overshoot);
-  } else {
-    const double pitchX =
-        SizeField(f[param::kPitchX], FieldLabel("the horizontal dimension", param::kPitchX));
-    const double pitchY = SizeField(f[param::kPitchY], FieldLabel("the vertical dimension", param::kPitchY));
-    const double pattern = SizeField(f[param::kPattern], FieldLabel("the pattern", param::kPattern));
-    const std::string& holeSize = f[param::kHoleSize];
-    const double count = Number(f[param::kHoleCount], FieldLabel("the hole count", param::kHoleCount));
-    const double rowPitch = SizeField(f[param::kRowPitch], FieldLabel("the row pitch", param::kRowPitch));
-    const double arrangement =
-        Number(f[param::kArrangement], FieldLabel("the row arrangement", param::kArrangement));
-    const exchange::Point p1 = host.At(1);
-    if (kind == HoleKind::kStepped) {
-      g = DrawSteppedHole({p1, host.At(2), pitchX, pitchY, pattern, overshoot});
-    } else if (kind == HoleKind::kBlind || kind == HoleKind::kThrough) {
-      g = DrawSection({p1, host.At(2), holeSize, pitchX, pitchY, overshoot, kind == HoleKind::kThrough});
-    } else {
-      g = DrawPlanView({p1.x, p1.y, pitchX, pitchY, pattern, holeSize, count, rowPitch, arrangement,
-                        overshoot});
-    }
+// The groups of the kind: the cross over the circles, or the hole drawing
+// from the size fields and the picked points.
+Groups Draw(const Request& r) {
+  // The cross stands at the origin: neither the sizes nor the picks count.
+  if (r.kind == HoleKind::kCross) return DrawCross(r.largestRadius, r.overshoot);
+
+  const auto& f = r.f;
+  const double pitchX = SizeField(f[param::kPitchX], FieldLabel("the horizontal dimension", param::kPitchX));
+  const double pitchY = SizeField(f[param::kPitchY], FieldLabel("the vertical dimension", param::kPitchY));
+  const double pattern = SizeField(f[param::kPattern], FieldLabel("the pattern", param::kPattern));
+  const std::string& holeSize = f[param::kHoleSize];
+  const double count = Number(f[param::kHoleCount], FieldLabel("the hole count", param::kHoleCount));
+  const double rowPitch = SizeField(f[param::kRowPitch], FieldLabel("the row pitch", param::kRowPitch));
+  const double arrangement =
+      Number(f[param::kArrangement], FieldLabel("the row arrangement", param::kArrangement));
+  const exchange::Point p1 = r.host.At(1);
+  if (r.kind == HoleKind::kStepped)
+    return DrawSteppedHole({p1, r.host.At(2), pitchX, pitchY, pattern, r.overshoot});
+  if (r.kind == HoleKind::kBlind || r.kind == HoleKind::kThrough) {
+    const bool through = r.kind == HoleKind::kThrough;
+    return DrawSection({p1, r.host.At(2), holeSize, pitchX, pitchY, r.overshoot, through});
   }
+  return DrawPlanView({p1.x, p1.y, pitchX, pitchY, pattern, holeSize, count, rowPitch, arrangement, r.overshoot});
+}
 
+// The layer group, then the three groups, each after its layer and pen.
+exchange::Output Emit(const Request& r, const Groups& g) {
   // A thread in the lower-case form draws its hole circles with the thin
   // pen and its thread circles with the outline pen; the layers stay.
   const bool swap = g.threadFlag == kThreadSwapPens;
   exchange::Output out;
-  out.Add(style.LayerGroup());
-  AddGroup(out, outlineLayer, swap ? thinPen : outlinePen, g.outline);
-  AddGroup(out, centreLayer, centrePen, g.centre);
-  AddGroup(out, thinLayer, swap ? outlinePen : thinPen, g.thin);
+  out.Add(exchange::StyleRecords(r.host).LayerGroup());
+  AddGroup(out, r.outlineLayer, swap ? r.thinPen : r.outlinePen, g.outline);
+  AddGroup(out, r.centreLayer, r.centrePen, g.centre);
+  AddGroup(out, r.thinLayer, swap ? r.outlinePen : r.thinPen, g.thin);
   return out;
+}
+
+}  // namespace
+
+exchange::Output Compute(const exchange::ToolInput& input) {
+  const Request request = Read(input);
+  return Emit(request, Draw(request));
 }
 
 }  // namespace hole
