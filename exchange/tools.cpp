@@ -6,6 +6,10 @@
 
 namespace exchange {
 
+namespace {
+
+// The key pass and the scale pass, with the tool's text types taken from
+// the parameter fields.
 HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
                               const std::vector<std::string>& fields) {
   KeySet keys;
@@ -16,6 +20,8 @@ HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
     keys.textTypes.push_back(Field(fields, t.field));
   return ReadHostValues(table, keys);
 }
+
+}  // namespace
 
 ToolStart StartTool(const ItemTable& table, const ToolKeys& tool, const std::vector<std::string>& fields) {
   const std::size_t count = tool.textTypeFields.size();

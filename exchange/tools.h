@@ -32,12 +32,6 @@ struct ToolKeys {
   double scaleWithoutHs = 0;      // the group scale when no "hs" item comes
 };
 
-// The key pass and the scale pass for a tool, with its text types taken
-// from the parameter fields. A missing field is a ToolError; a field that is
-// no number is one only when the host lists character sizes.
-HostValues ReadToolHostValues(const ItemTable& table, const ToolKeys& tool,
-                              const std::vector<std::string>& fields);
-
 // A text type as a tool writes and measures it.
 struct ToolTextType {
   std::string record;  // "cn" and the field, checked
@@ -52,9 +46,11 @@ struct ToolStart {
 };
 
 // The text-type records are checked first, since the host's sizes are
-// looked up by those fields; then the host's values are read. A field that
-// would break its record is a ToolError naming it, the first in the check
-// order winning.
+// looked up by those fields; then the key pass and the scale pass read the
+// host's values. A field that would break its record is a ToolError naming
+// it, the first in the check order winning; a missing field is a ToolError;
+// a text-type field that is no number is one only when the host lists
+// character sizes.
 ToolStart StartTool(const ItemTable& table, const ToolKeys& tool, const std::vector<std::string>& fields);
 
 // Where a tool that draws one line group and one text group keeps the

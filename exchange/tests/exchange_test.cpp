@@ -145,16 +145,16 @@ TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
   const ToolKeys field1{.run = {"T", 100, 1}, .textTypeFields = {{1, "the text type"}}, .points = points};
   const ToolKeys noText{.run = {"T", 100, 1}, .points = points, .hostText = false, .scaleWithoutHs = 1};
   auto items = Table({"lg1", "hs 2 3", "hcw 1 2 3", "hcd 0.1 0.2 0.3", "hp1-  1 1", "hp2   2 2"});
-  auto f = ReadToolHostValues(items, field0, {"2", "x"});
+  auto f = StartTool(items, field0, {"2", "x"}).host;
   EXPECT_EQ(f.scale, 3);
   EXPECT_EQ(f.Text("2").width, 2);
   EXPECT_EQ(f.At(1).x, 1);
-  auto b = ReadToolHostValues(items, field1, {"x", "3.7"});  // field 1, integer part 3
+  auto b = StartTool(items, field1, {"x", "3.7"}).host;  // field 1, integer part 3
   EXPECT_EQ(b.Text("3.7").spacing, 0.3);
-  EXPECT_THROW(ReadToolHostValues(items, field0, {"a"}), ToolError);
-  EXPECT_THROW(ReadToolHostValues(items, field0, {"1e30"}), ToolError);
-  EXPECT_THROW(ReadToolHostValues(items, field0, {}), ToolError);
-  auto h = ReadToolHostValues(Table({"hcw x", "hp1   5 6"}), noText, {});
+  EXPECT_THROW(StartTool(items, field0, {"a"}), ToolError);
+  EXPECT_THROW(StartTool(items, field0, {"1e30"}), ToolError);
+  EXPECT_THROW(StartTool(items, field0, {}), ToolError);
+  auto h = StartTool(Table({"hcw x", "hp1   5 6"}), noText, {}).host;
   EXPECT_EQ(h.scale, 1);
   EXPECT_EQ(h.At(1).y, 6);
 }
@@ -198,4 +198,26 @@ TEST(ToolKeys, TheOpeningChecksTextTypesInTheirOrderThenReadsTheHost) {
   auto noText = inOrder;
   noText.textTypeFields.clear();
   EXPECT_TRUE(StartTool(Table({"hp1   5 6"}), noText, {}).textTypes.empty());
+}
+
+TEST(ToolKeys, LineAndTextHeadersAreCheckedLineLayerColourTextLayer) {
+  HostValues host;
+  host.layer = "7";
+  const LineAndTextFields at{.lineLayer = 2, .lineColor = 0, .textLayer = 1};
+  const LineAndTextRecords r = ReadLineAndTextRecords(host, {"3", "E", "--"}, at);
+  EXPECT_EQ(r.lineLayer, "ly7");
+  EXPECT_EQ(r.colour, "lc3");
+  EXPECT_EQ(r.textLayer, "lyE");
+
+  auto failure = [&](const std::vector<std::string>& fields) {
+    try {
+      ReadLineAndTextRecords(host, fields, at);
+    } catch (const ToolError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no failure");
+  };
+  EXPECT_EQ(failure({"3,", "E,", "1,"}), "the line layer (field 2) holds a comma, which no \"ly\" record may hold");
+  EXPECT_EQ(failure({"3,", "E,", "1"}), "the line colour (field 0) holds a comma, which no \"lc\" record may hold");
+  EXPECT_EQ(failure({"3", "E,", "1"}), "the text layer (field 1) holds a comma, which no \"ly\" record may hold");
 }
