@@ -18,6 +18,13 @@ class ToolError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A command line that lacks a word the tool needs: the run fails as for any
+// ToolError, and the message also shows how the tool is called.
+class CommandLineError : public ToolError {
+ public:
+  using ToolError::ToolError;
+};
+
 // Split at every single blank (no quoting; two blanks give an empty word).
 std::vector<std::string> SplitWords(const std::string& line);
 
@@ -25,7 +32,7 @@ std::vector<std::string> SplitWords(const std::string& line);
 // split does (an empty text gives one empty element).
 std::vector<std::string> Split(const std::string& text, const std::string& sep);
 
-// Word n of the command line, or ToolError naming the missing word.
+// Word n of the command line, or CommandLineError naming the missing word.
 const std::string& Word(const std::vector<std::string>& words, std::size_t n);
 
 // Field n of a parameter line split at single blanks, or ToolError.

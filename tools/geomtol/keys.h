@@ -2,12 +2,15 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/geomtol.h"
 #include "exchange/tools.h"
 
 namespace geomtol {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVG", .capacity = 100, .parameterWord = 4},
+    .run = {.name = "MOKRAVG", .capacity = 100, .parameterWord = 4,
+            .usage = "EXCHANGE-FILE DIRECTION X X mokrav3.jyd",
+            .fields = paramfile::geomtol::kNames},
     .textTypeFields = {0, 1, 2},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},

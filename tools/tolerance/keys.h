@@ -8,7 +8,10 @@
 namespace tolerance {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVT", .capacity = 300, .parameterWord = 4},
+    .run = {.name = "MOKRAVT", .capacity = 300, .parameterWord = 4,
+            .usage = "EXCHANGE-FILE X X KIND mokrav6.jyd AXIS",
+            .fields = paramfile::tolerance::kNames,
+            .tableRows = true},
     .textTypeFields = {paramfile::tolerance::kTextType, paramfile::tolerance::kToleranceTextType},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},

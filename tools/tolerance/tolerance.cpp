@@ -261,7 +261,8 @@ exchange::Output Diameter(const Run& run, const std::vector<exchange::Circle>& c
 exchange::Output Compute(const exchange::ToolInput& input) {
   using exchange::Word;
   if (input.words.size() < 6)
-    throw ToolError("the command line has " + std::to_string(input.words.size()) + " words; the tool needs six");
+    throw exchange::CommandLineError("the command line has " + std::to_string(input.words.size()) +
+                                     " words; the tool needs six");
   if (input.parameterLines.size() > kParameterCapacity)
     throw ToolError("the parameter file holds more than " + std::to_string(kParameterCapacity) + " lines");
   if (input.parameterLines.empty()) throw ToolError("the parameter file holds no parameter line");
