@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exchange/exchange.h"
+#include "tests/support/expect_throw.h"
 #include "tools/weld/steps.h"
 
 namespace weld {
@@ -280,7 +281,8 @@ TEST(WeldFrame, StaggerShiftRoundsHalvesToEven) {
   EXPECT_EQ(StaggerShift(true, 20000), 40000);  // beyond a 16-bit integer, still drawn
   EXPECT_EQ(StaggerShift(false, 1.75), 0);
   EXPECT_EQ(StaggerShift(false, 1e308), 0);
-  EXPECT_THROW(StaggerShift(true, 1e308), exchange::ToolError);
+  EXPECT_THROW_SAYING(StaggerShift(true, 1e308), exchange::ToolError,
+                      "the staggered shift of the near side is too large");
 }
 
 }  // namespace
