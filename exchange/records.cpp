@@ -26,7 +26,7 @@ std::string Num(double v) { return Written(platform::NumberText, v); }
 std::string Pad(double v) { return Written(platform::PaddedNumberText, v); }
 
 std::string LayerChoice(const std::string& field, const std::string& current) {
-  return field == "--" ? current : field;
+  return field == paramfile::kCurrentLayer ? current : field;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The geometric-tolerance tab's draw button: "mokrav3.jyd" for the
 // geometric-tolerance tool, and the datum letter in the preview labels.
 #include "exchange/params/geomtol.h"
+#include "exchange/params/markers.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -14,6 +15,7 @@ namespace {
 // The fields are named and placed as the file's layout declares them.
 using paramfile::geomtol::kNames;
 using enum paramfile::geomtol::Field;
+using paramfile::kEmptyText;
 
 const params::DrawSpec& GeomTolDraw() {
   static const params::DrawSpec draw = {
@@ -25,10 +27,10 @@ const params::DrawSpec& GeomTolDraw() {
           {kNames[kLineColor], Way::Combo, "Com4"},
           {kNames[kCharacteristic], Way::Option, "C5"},
           {kNames[kValueForm], Way::Option, "C6"},
-          {kNames[kDatumLetter], Way::Combo, "Com72", "-"},
-          {kNames[kToleranceValue], Way::Combo, "Com34", "-"},
-          {kNames[kUpperLimit], Way::Combo, "Com35", "-"},
-          {kNames[kLowerLimit], Way::Combo, "Com36", "-"},
+          {kNames[kDatumLetter], Way::Combo, "Com72", kEmptyText},
+          {kNames[kToleranceValue], Way::Combo, "Com34", kEmptyText},
+          {kNames[kUpperLimit], Way::Combo, "Com35", kEmptyText},
+          {kNames[kLowerLimit], Way::Combo, "Com36", kEmptyText},
           {kNames[kFullWidth], Way::Check, "A1"},
           {kNames[kLineLayer], Way::Combo, "Com65"},
           {kNames[kTextLayer], Way::Combo, "Com64"},

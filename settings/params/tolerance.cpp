@@ -27,6 +27,7 @@ namespace {
 // The fields are named and placed as the file's layout declares them.
 using paramfile::tolerance::kNames;
 using enum paramfile::tolerance::Field;
+using paramfile::tolerance::kNotGiven;
 
 using params::Record;
 
@@ -75,7 +76,7 @@ bool MatchingRows(Form& f, const std::string& fitClass, std::string& rows) {
     return false;
   }
   rows.clear();
-  if (fitClass == "--") return true;
+  if (fitClass == kNotGiven) return true;
   for (const std::string& item : items) {
     // An empty line or an empty piece between two commas holds no row.
     if (item.empty()) continue;
@@ -134,7 +135,7 @@ void Command4_Click(Form& f) {
   if (params::RefusedSharedArrow(f)) return;
 
   const std::string quoted =
-      f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, "--") : std::string("--");
+      f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, kNotGiven) : std::string(kNotGiven);
   Record r = {
       {kNames[kTextType], f.Com(44).text},
       {kNames[kLineColor], f.Com(46).text},
@@ -156,8 +157,8 @@ void Command4_Click(Form& f) {
       {kNames[kArrowAngle], f.Com(60).text},
       {kNames[kDotArrow], params::CheckFlag(f, "H65")},
       {kNames[kOwnTolerance], kind == "4" ? "1" : "0"},
-      {kNames[kUpperDeviation], params::WithMarker(f.Com(70).text, "--")},
-      {kNames[kLowerDeviation], params::WithMarker(f.Com(71).text, "--")},
+      {kNames[kUpperDeviation], params::WithMarker(f.Com(70).text, kNotGiven)},
+      {kNames[kLowerDeviation], params::WithMarker(f.Com(71).text, kNotGiven)},
       // The tool takes the rest of the line as the note: its blanks stay.
       {kNames[kQuotedText], quoted, true},
   };
