@@ -2,6 +2,7 @@
 #include "exchange/params/finish.h"
 #include "exchange/params/markers.h"
 #include "platform/numtext.h"
+#include "settings/params/field_tables.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -17,7 +18,9 @@ using paramfile::finish::kNames;
 using enum paramfile::finish::Field;
 using paramfile::kEmptyText;
 
-const std::vector<FieldSpec>& FinishFields() {
+}  // namespace
+
+const std::vector<FieldSpec>& params::FinishFields() {
   static const std::vector<FieldSpec> fields = {
       {kNames[kTextType], Way::Combo, "Com5"},
       {kNames[kLineColor], Way::Combo, "Com6"},
@@ -33,6 +36,8 @@ const std::vector<FieldSpec>& FinishFields() {
   };
   return fields;
 }
+
+namespace {
 
 const params::OutputSpec kFinishOutput = {
     {paramfile::finish::kFileName, kNames},
@@ -54,7 +59,7 @@ long long FinishKind(const std::string& code) {
 void Co22_Click(Form& f) {
   f.MSG.clear();
   params::TrimEntries(f, 1);
-  params::Record record = params::FormFields(f, FinishFields());
+  params::Record record = params::FormFields(f, params::FinishFields());
   if (FinishKind(params::FieldValue(record, kNames[kFinishKind])) <= 5) {
     // The wave and the triangles carry no texts.
     for (const char* name : {kNames[kProcessCode], kNames[kExtraSymbol],

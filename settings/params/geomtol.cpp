@@ -2,6 +2,7 @@
 // geometric-tolerance tool, and the datum letter in the preview labels.
 #include "exchange/params/geomtol.h"
 #include "exchange/params/markers.h"
+#include "settings/params/field_tables.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -17,7 +18,9 @@ using paramfile::geomtol::kNames;
 using enum paramfile::geomtol::Field;
 using paramfile::kEmptyText;
 
-const params::DrawSpec& GeomTolDraw() {
+}  // namespace
+
+const params::DrawSpec& params::GeomTolDraw() {
   static const params::DrawSpec draw = {
       true,
       {
@@ -47,8 +50,6 @@ const params::DrawSpec& GeomTolDraw() {
   return draw;
 }
 
-}  // namespace
-
 void CO2_Click(Form& f) {
   f.MSG.clear();
   params::TrimEntries(f, 2, {59, 60});
@@ -58,7 +59,7 @@ void CO2_Click(Form& f) {
   // The tool draws the leader's arrow from the settings tab's length and
   // angle, which it reads as numbers.
   if (params::RefusedSharedArrow(f)) return;
-  const params::DrawSpec& draw = GeomTolDraw();
+  const params::DrawSpec& draw = params::GeomTolDraw();
   params::WriteRecord(f, draw.output, params::FormFields(f, draw.fields));
 }
 

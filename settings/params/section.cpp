@@ -5,6 +5,7 @@
 // would be reported as written and then refused by the tool.
 #include "exchange/params/markers.h"
 #include "exchange/params/section.h"
+#include "settings/params/field_tables.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -22,7 +23,9 @@ using paramfile::kEmptyText;
 const char* const kNoArrowLength = "矢の長さの数値が入力されていません";
 const char* const kNoArrowAngle = "矢の角度の数値が入力されていません";
 
-const params::DrawSpec& SectionDraw() {
+}  // namespace
+
+const params::DrawSpec& params::SectionDraw() {
   static const params::DrawSpec draw = {
       false,  // the status line keeps its text until the file is written
       {
@@ -54,14 +57,12 @@ const params::DrawSpec& SectionDraw() {
   return draw;
 }
 
-}  // namespace
-
 void Command8_Click(Form& f) {
   params::TrimEntries(f, 6);
   // Checked before anything else, so a refusal writes nothing and remembers
   // nothing; the status line keeps its text until then, as for a write.
   if (params::RefusedArrow(f, 87, 88, kNoArrowLength, kNoArrowAngle)) return;
-  params::Draw(f, SectionDraw());
+  params::Draw(f, params::SectionDraw());
 }
 
 }  // namespace mokrav

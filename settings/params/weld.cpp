@@ -3,6 +3,7 @@
 
 #include "exchange/params/markers.h"
 #include "exchange/params/weld.h"
+#include "settings/params/field_tables.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -18,7 +19,9 @@ using paramfile::weld::kNames;
 using enum paramfile::weld::Field;
 using paramfile::kEmptyText;
 
-const std::vector<FieldSpec>& WeldFields() {
+}  // namespace
+
+const std::vector<FieldSpec>& params::WeldFields() {
   static const std::vector<FieldSpec> fields = {
       {kNames[kTextType], Way::Combo, "Com7"},
       {kNames[kLineColor], Way::Combo, "Com8"},
@@ -49,6 +52,8 @@ const std::vector<FieldSpec>& WeldFields() {
   return fields;
 }
 
+namespace {
+
 const params::OutputSpec kWeldOutput = {
     {paramfile::weld::kFileName, kNames},
     "溶接記号データを出力しました",
@@ -71,7 +76,7 @@ void Co32_Click(Form& f) {
   // The welding tool draws the arrow from the settings tab's length and
   // angle, which it reads as numbers.
   if (params::RefusedSharedArrow(f)) return;
-  params::Record record = params::FormFields(f, WeldFields());
+  params::Record record = params::FormFields(f, params::WeldFields());
   static const std::pair<const char*, const char*> contours[] = {
       {kNames[kBackContour], "Com155"}, {kNames[kNearContour], "Com156"}};
   for (const auto& [field, box] : contours) {
