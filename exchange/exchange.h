@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/markers.h"
+
 namespace exchange {
 
 // Every failure of a tool's run: one line that says why. The run then ends
@@ -47,10 +49,10 @@ std::string FieldLabel(const std::string& what, std::size_t n);
 bool HasKey(const std::string& item, const std::string& key);
 
 // Whether a field of a parameter line holds a text: the window writes an
-// empty text as "-".
-inline bool TextGiven(const std::string& field) { return field != "-"; }
+// empty text as paramfile::kEmptyText.
+inline bool TextGiven(const std::string& field) { return field != paramfile::kEmptyText; }
 
-// A text field of a parameter line, "-" made empty.
+// A text field of a parameter line, the empty-text marker made empty.
 inline std::string TextField(const std::string& field) { return TextGiven(field) ? field : std::string(); }
 
 // Fields 0 to N - 1 of a parameter line; ToolError for the first one missing.

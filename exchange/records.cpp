@@ -35,7 +35,7 @@ std::string ControlName(char32_t c) {
 }
 
 std::string LayerChoice(const std::string& field, const std::string& current) {
-  return field == "--" ? current : field;
+  return field == paramfile::kCurrentLayer ? current : field;
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "platform/textfile.h"
 #include "settings/memory/memory_file.h"
 #include "settings/model/file_reason.h"
+#include "settings/params/field_tables.h"
 
 namespace mokrav::params {
 
@@ -167,7 +168,13 @@ std::string ControlMessageInLines(const std::string& lines) {
 // The boxes whose field is the code before the first ":" of the entry; the
 // description after it never reaches a tool.
 bool FieldIsCode(const std::string& combo) {
-  return combo == "Com30" || combo == "Com37" || combo == "Com161" || combo == "Com162";
+  // Such a field is colon part 0 of its box in a tab's field table.
+  for (const std::vector<FieldSpec>* table : FieldTables()) {
+    for (const FieldSpec& def : *table) {
+      if (def.way == Way::Colon && def.part == 0 && combo == def.source) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace

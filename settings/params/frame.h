@@ -172,7 +172,9 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
 bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
                  const std::string& after = "");
 
-// The simple draw procedure: steps 1 to 8 from the tables.
+// Runs a DrawSpec: MSG emptied when clearStatus, the record formed from the
+// field table, then written and its boxes remembered by WriteRecord. True
+// when the file was written.
 bool Draw(Form& f, const DrawSpec& def);
 
 // Messages of the frame (exact texts, for the tabs and the tests).

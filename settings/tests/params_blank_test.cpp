@@ -183,6 +183,12 @@ TEST_F(BlankTest, BlankInTheDescriptionOfACodedEntryIsAllowed) {
   EXPECT_EQ(f_.MSG, "溶接記号データを出力しました");
   EXPECT_NE(Written("mokrav1.jyd").find(" WA 0 0 0 0 "), std::string::npos);
   EXPECT_EQ(f_.pendingHistory, "37 WA:ｱｰｸ 溶接\r\n");
+
+  f_.Com(30).text = "GE:円筒 研削";
+  Co22_Click(f_);
+  EXPECT_EQ(f_.MSG, "仕上げ記号データを出力しました");
+  EXPECT_EQ(Written("mokrav2.jyd"), "4 4 6 0 0 GE - 12.5 25 -- --\r\n");
+  EXPECT_EQ(f_.pendingHistory, "37 WA:ｱｰｸ 溶接\r\n30 GE:円筒 研削\r\n");
 }
 
 // The tolerance tool reads the quoted note as the rest of the line: its
