@@ -23,7 +23,7 @@ std::vector<std::string> SplitWords(const std::string& line) { return Split(line
 
 const std::string& Word(const std::vector<std::string>& words, std::size_t n) {
   if (n >= words.size())
-    throw ToolError("the command line has no word " + std::to_string(n) + " (it has " +
+    throw CommandLineError("the command line has no word " + std::to_string(n) + " (it has " +
                     std::to_string(words.size()) + ")");
   return words[n];
 }

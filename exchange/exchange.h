@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/markers.h"
+
 namespace exchange {
 
 // Every failure of a tool's run: one line that says why. The run then ends
@@ -18,6 +20,13 @@ class ToolError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A command line that lacks a word the tool needs: the run fails as for any
+// ToolError, and the message also shows how the tool is called.
+class CommandLineError : public ToolError {
+ public:
+  using ToolError::ToolError;
+};
+
 // Split at every single blank (no quoting; two blanks give an empty word).
 std::vector<std::string> SplitWords(const std::string& line);
 
@@ -25,7 +34,7 @@ std::vector<std::string> SplitWords(const std::string& line);
 // split does (an empty text gives one empty element).
 std::vector<std::string> Split(const std::string& text, const std::string& sep);
 
-// Word n of the command line, or ToolError naming the missing word.
+// Word n of the command line, or CommandLineError naming the missing word.
 const std::string& Word(const std::vector<std::string>& words, std::size_t n);
 
 // Field n of a parameter line split at single blanks, or ToolError.
@@ -40,10 +49,10 @@ std::string FieldLabel(const std::string& what, std::size_t n);
 bool HasKey(const std::string& item, const std::string& key);
 
 // Whether a field of a parameter line holds a text: the window writes an
-// empty text as "-".
-inline bool TextGiven(const std::string& field) { return field != "-"; }
+// empty text as paramfile::kEmptyText.
+inline bool TextGiven(const std::string& field) { return field != paramfile::kEmptyText; }
 
-// A text field of a parameter line, "-" made empty.
+// A text field of a parameter line, the empty-text marker made empty.
 inline std::string TextField(const std::string& field) { return TextGiven(field) ? field : std::string(); }
 
 // Fields 0 to N - 1 of a parameter line; ToolError for the first one missing.

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "exchange/exchange.h"
+#include "platform/cp932.h"
 #include "platform/numtext.h"
 
 namespace exchange {
@@ -25,8 +26,16 @@ std::string Num(double v) { return Written(platform::NumberText, v); }
 
 std::string Pad(double v) { return Written(platform::PaddedNumberText, v); }
 
+std::string ControlName(char32_t c) {
+  if (c == U'\t') return "a tab";
+  if (c == 0) return "a NUL character (U+0000)";
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+  return std::string("the control character ") + code;
+}
+
 std::string LayerChoice(const std::string& field, const std::string& current) {
-  return field == "--" ? current : field;
+  return field == paramfile::kCurrentLayer ? current : field;
 }
 
 namespace {
@@ -35,19 +44,9 @@ namespace {
 // into, named for the message; empty when there is none.
 std::string Breaking(const std::string& field) {
   for (std::size_t i = 0; i < field.size(); ++i) {
-    const auto c = static_cast<unsigned char>(field[i]);
-    if (c == ',') return "a comma";
-    if (c == '"') return "a double quote";
-    if (c == '\t') return "a tab";
-    if (c == 0) return "a NUL character (U+0000)";
-    // U+0080 to U+009F, the second row of control characters, in UTF-8.
-    const auto next = i + 1 < field.size() ? static_cast<unsigned char>(field[i + 1]) : 0;
-    const bool secondRow = c == 0xC2 && next >= 0x80 && next <= 0x9F;
-    if (c < 0x20 || c == 0x7F || secondRow) {
-      char code[8];
-      std::snprintf(code, sizeof code, "U+%04X", secondRow ? next : c);
-      return std::string("the control character ") + code;
-    }
+    if (field[i] == ',') return "a comma";
+    if (field[i] == '"') return "a double quote";
+    if (const auto c = platform::ControlAt(field, i)) return ControlName(*c);
   }
   return std::string();
 }

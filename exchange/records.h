@@ -15,6 +15,10 @@ namespace exchange {
 std::string Num(double v);
 std::string Pad(double v);
 
+// How a message names a control character: "a tab", "a NUL character
+// (U+0000)", "the control character U+001B".
+std::string ControlName(char32_t c);
+
 // The layer to write: the field, or the current layer when the field is "--".
 std::string LayerChoice(const std::string& field, const std::string& current);
 

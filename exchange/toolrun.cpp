@@ -1,8 +1,10 @@
 #include "exchange/toolrun.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "platform/cp932.h"
 #include "platform/numtext.h"
@@ -23,7 +25,7 @@ namespace {
 // A command-line word names a file relative to the current directory; a
 // word that is already an absolute path is taken as it is.
 std::filesystem::path FilePath(const std::string& word) {
-  if (word.empty()) throw ToolError("the command line names no file where one is expected");
+  if (word.empty()) throw CommandLineError("the command line names no file where one is expected");
   return platform::HostPath(word);
 }
 
@@ -35,7 +37,35 @@ std::string ReadText(const std::filesystem::path& path, const char* what) {
   }
 }
 
+// A control character in a parameter text would be drawn as it stands (a
+// tab inside an annotation's text) or break the host's item. Checked before
+// the tool reads a field, so that no message echoes one.
+void CheckNoControl(const ToolInput& input, const ToolSpec& tool) {
+  if (input.parameterLines.empty()) return;
+  const std::string& record = tool.tableRows ? input.parameterLines.front() : input.ParameterLine();
+  const std::vector<std::string> fields = SplitWords(record);
+  const std::size_t count = tool.fields.size();
+  for (std::size_t n = 0; n < fields.size(); ++n) {
+    // Fields past the record's last are never read, unless that last one
+    // runs to the end of the line.
+    if (n >= count && !(tool.tableRows && count > 0)) break;
+    const std::optional<char32_t> c = platform::FirstControl(fields[n]);
+    if (!c) continue;
+    const std::size_t field = std::min(n, count - 1);
+    throw ToolError("field " + std::to_string(field) + " of the parameter line (" + tool.fields[field] +
+                    ") holds " + ControlName(*c) + ", which no parameter text may hold");
+  }
+  if (!tool.tableRows) return;
+  for (std::size_t row = 1; row < input.parameterLines.size(); ++row) {
+    if (const std::optional<char32_t> c = platform::FirstControl(input.parameterLines[row]))
+      throw ToolError("table row " + std::to_string(row) + " of the parameter file holds " + ControlName(*c) +
+                      ", which no table row may hold");
+  }
+}
+
 }  // namespace
+
+std::string Usage(const ToolSpec& tool) { return std::string("usage: ") + tool.name + " " + tool.usage; }
 
 bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& tool, const Compute& compute) {
   ToolInput input;
@@ -49,6 +79,7 @@ bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& tool, c
   // no record and must not stand in for the one above it.
   for (auto& line : platform::SplitLines(parameters))
     if (line.find_first_not_of(" \t") != std::string::npos) input.parameterLines.push_back(std::move(line));
+  CheckNoControl(input, tool);
   Output out;
   try {
     out = compute(input);
@@ -70,6 +101,10 @@ bool RunToolWords(const std::vector<std::string>& words, const ToolSpec& tool, c
 }
 
 int RunTool(int argc, char** argv, const ToolSpec& tool, const Compute& compute) {
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::cout << Usage(tool) << "\n";
+    return 0;
+  }
   // The host hands over one command line; joined and split again at single
   // blanks, the words are those it meant, empty ones included.
   std::string line;
@@ -81,9 +116,10 @@ int RunTool(int argc, char** argv, const ToolSpec& tool, const Compute& compute)
     RunToolWords(SplitWords(line), tool, compute);
     return 0;
   } catch (const std::exception& e) {
+    std::string why = e.what();
+    if (dynamic_cast<const CommandLineError*>(&e)) why += "; " + Usage(tool);
     // One line, whatever the message quotes: a quoted exchange item may
     // hold line ends of its own.
-    std::string why = e.what();
     for (char& c : why)
       if (c == '\r' || c == '\n') c = ' ';
     std::cerr << tool.name << ": " << why << "\n";

@@ -224,6 +224,22 @@ std::optional<char32_t> FirstUnencodable(const std::string& utf8) {
   return std::nullopt;
 }
 
+std::optional<char32_t> ControlAt(const std::string& utf8, std::size_t i) {
+  const auto c = static_cast<unsigned char>(utf8[i]);
+  if (c < 0x20 || c == 0x7F) return c;
+  // U+0080 to U+009F are C2 80 to C2 9F in UTF-8; no other character's
+  // bytes look like them.
+  const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+  if (c == 0xC2 && next >= 0x80 && next <= 0x9F) return next;
+  return std::nullopt;
+}
+
+std::optional<char32_t> FirstControl(const std::string& utf8) {
+  for (std::size_t i = 0; i < utf8.size(); ++i)
+    if (const auto c = ControlAt(utf8, i)) return c;
+  return std::nullopt;
+}
+
 std::string FromCp932(const std::string& bytes, std::size_t* replaced) {
   std::string out;
   out.reserve(bytes.size() * 3 / 2);

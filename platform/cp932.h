@@ -28,6 +28,13 @@ std::string ToCp932(const std::string& utf8);
 // The first character of a UTF-8 text that code page 932 cannot hold, if any.
 std::optional<char32_t> FirstUnencodable(const std::string& utf8);
 
+// The first control character of a UTF-8 text, if any: U+0000 to U+001F,
+// DEL and U+0080 to U+009F. A typed text never needs one, and one that
+// reaches a drawing shows as nothing or as a blank that is none.
+std::optional<char32_t> FirstControl(const std::string& utf8);
+// The control character whose UTF-8 bytes begin at byte i, if one does.
+std::optional<char32_t> ControlAt(const std::string& utf8, std::size_t i);
+
 // Code page 932 bytes to UTF-8. Never fails: a stray byte comes back as
 // U+FFFD, and *replaced (when given) tells how many were replaced.
 std::string FromCp932(const std::string& bytes, std::size_t* replaced = nullptr);

@@ -11,6 +11,10 @@ namespace paramfile::tolerance {
 
 inline constexpr const char* kFileName = "mokrav6.jyd";
 
+// A fit class, deviation or quoted note that is not given. This file alone
+// marks such a value so; an empty text elsewhere is paramfile::kEmptyText.
+inline constexpr const char* kNotGiven = "--";
+
 // The fields by their place in the line, counted from 0.
 enum Field : std::size_t {
   kTextType = 0,

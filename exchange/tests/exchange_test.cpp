@@ -2,6 +2,7 @@
 
 #include "exchange/exchange.h"
 #include "exchange/textwidth.h"
+#include "tests/support/expect_throw.h"
 
 using namespace exchange;
 
@@ -25,15 +26,15 @@ TEST(Words, SplitAtEverySingleBlank) {
             (std::vector<std::string>{"jwc_temp.txt", "1", "2", "mokrav2.jyd"}));
   EXPECT_EQ(SplitWords("a  b"), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_EQ(Split("hp2    5 5", "   "), (std::vector<std::string>{"hp2", " 5 5"}));
-  EXPECT_THROW(Word({"a"}, 3), ToolError);
-  EXPECT_THROW(Field({"1", "2"}, 2), ToolError);
+  EXPECT_THROW_SAYING(Word({"a"}, 3), ToolError, "has no word 3");
+  EXPECT_THROW_SAYING(Field({"1", "2"}, 2), ToolError, "has no field 2");
 }
 
 TEST(Items, CapacityIsEnforced) {
   std::string text;
   for (int i = 0; i < 100; ++i) text += "x\r\n";
   EXPECT_EQ(ItemsFromText(text, 100).Count(), 100u);
-  EXPECT_THROW(ItemsFromText(text + "x\r\n", 100), ToolError);
+  EXPECT_THROW_SAYING(ItemsFromText(text + "x\r\n", 100), ToolError, "holds more than 100 items");
   EXPECT_EQ(ItemsFromText(text + "x\r\n", 300).Count(), 101u);
   auto t = ItemsFromText("ci 0,0\r\n", 100);
   EXPECT_EQ(t.items, (std::vector<std::string>{"", "ci 0", "0"}));
@@ -69,15 +70,18 @@ TEST(HostValues, GroupScaleAndTextSizes) {
 }
 
 TEST(HostValues, MalformedHostItemsFail) {
-  EXPECT_THROW(ReadHostValues(Table({"lgA"}), FinishKeys()), ToolError);  // upper case
-  EXPECT_THROW(ReadHostValues(Table({"lg3", "hs 1 1"}), FinishKeys()), ToolError);  // too short
-  EXPECT_THROW(ReadHostValues(Table({"hcw 1 2 3"}), FinishKeys()), ToolError);  // no type 4
-  EXPECT_THROW(ReadHostValues(Table({"lg0", "hs x"}), FinishKeys()), ToolError);
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"lgA"}), FinishKeys()), ToolError,
+                      "layer group \"A\" is not one of 0 to 9 and a to f");  // upper case
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"lg3", "hs 1 1"}), FinishKeys()), ToolError,
+                      "lists no scale for layer group 3");  // too short
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"hcw 1 2 3"}), FinishKeys()), ToolError, "lists no text type 4");
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"lg0", "hs x"}), FinishKeys()), ToolError,
+                      "the scale of layer group 0 \"x\" is not a number");
   KeySet bad = FinishKeys();
   bad.textTypes = {"-1"};
-  EXPECT_THROW(ReadHostValues(Table({"hcw 1"}), bad), ToolError);
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"hcw 1"}), bad), ToolError, "lists no text type -1");
   bad.textTypes = {"x"};
-  EXPECT_THROW(ReadHostValues(Table({"hcw 1"}), bad), ToolError);
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"hcw 1"}), bad), ToolError, "the text type \"x\" is not a number");
   // Without character sizes from the host the text type is never read.
   EXPECT_EQ(ReadHostValues(Table({"ly1"}), bad).Text("x").width, 0);
 }
@@ -87,17 +91,19 @@ TEST(HostValues, PickedPointsByTheirMark) {
   EXPECT_EQ(v.At(1).x, 10.5);
   EXPECT_EQ(v.At(1).y, -20);
   EXPECT_EQ(v.At(4).y, 2);
-  EXPECT_THROW(v.At(2), ToolError);  // four blanks: the x is empty
-  EXPECT_FALSE(v.Given(3));          // "hp3-" is not a test of this tool
-  EXPECT_THROW(v.At(3), ToolError);
-  EXPECT_THROW(v.At(5), ToolError);
+  // Four blanks: the x is empty.
+  EXPECT_THROW_SAYING(v.At(2), ToolError, "the x of point 2 \"\" is not a number");
+  EXPECT_FALSE(v.Given(3));  // "hp3-" is not a test of this tool
+  EXPECT_THROW_SAYING(v.At(3), ToolError, "point 3 was not picked");
+  EXPECT_THROW_SAYING(v.At(5), ToolError, "point 5 was not picked");
   auto dash = ReadHostValues(Table({"hp1-  10.5 -20"}), FinishKeys());
   EXPECT_EQ(dash.At(1).x, 10.5);
   // A three-character test splits at three blanks: a "-" item fails it.
   KeySet three{{}, {{"hp4", 3, 4}}};
-  EXPECT_THROW(ReadHostValues(Table({"hp4-  1 2"}), three).At(4), ToolError);
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"hp4-  1 2"}), three).At(4), ToolError,
+                      "does not have its coordinates where expected");
   EXPECT_EQ(ReadHostValues(Table({"hp4   1 2"}), three).At(4).x, 1);
-  EXPECT_THROW(ReadHostValues(Table({"hp1   1"}), FinishKeys()).At(1), ToolError);
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"hp1   1"}), FinishKeys()).At(1), ToolError, "lacks its y coordinate");
 }
 
 TEST(HostValues, SelectedCircles) {
@@ -105,12 +111,13 @@ TEST(HostValues, SelectedCircles) {
   ASSERT_EQ(c.size(), 2u);
   EXPECT_EQ(c[1].x, -1);
   EXPECT_EQ(c[1].r, 10);
-  EXPECT_THROW(Circles(Table({"ci 0"})), ToolError);
-  EXPECT_THROW(Circles(Table({"ci x 0 1"})), ToolError);
+  EXPECT_THROW_SAYING(Circles(Table({"ci 0"})), ToolError, "\"ci 0\" lacks its radius");
+  EXPECT_THROW_SAYING(Circles(Table({"ci x 0 1"})), ToolError, "a circle's x \"x\" is not a number");
   // The radii alone leave the centres unread, so anything may stand there.
   EXPECT_EQ(CircleRadii(Table({"ci x y 5", "ci 0 0 7 0 180"})), (std::vector<double>{5, 7}));
-  EXPECT_THROW(CircleRadii(Table({"ci 1 2"})), ToolError);
-  EXPECT_THROW(CircleRadii(Table({"ci 1 2 r"})), ToolError);
+  EXPECT_THROW_SAYING(CircleRadii(Table({"ci 1 2"})), ToolError, "\"ci 1 2\" lacks its radius");
+  EXPECT_THROW_SAYING(CircleRadii(Table({"ci 1 2 r"})), ToolError,
+                      "the radius of the circle item \"ci 1 2 r\" \"r\" is not a number");
 }
 
 TEST(TextWidth, LenMbcsCountsCodePageBytes) {
@@ -151,9 +158,9 @@ TEST(ToolKeys, EachToolReadsItsOwnTextTypesAndPoints) {
   EXPECT_EQ(f.At(1).x, 1);
   auto b = StartTool(items, field1, {"x", "3.7"}).host;  // field 1, integer part 3
   EXPECT_EQ(b.Text("3.7").spacing, 0.3);
-  EXPECT_THROW(StartTool(items, field0, {"a"}), ToolError);
-  EXPECT_THROW(StartTool(items, field0, {"1e30"}), ToolError);
-  EXPECT_THROW(StartTool(items, field0, {}), ToolError);
+  EXPECT_THROW_SAYING(StartTool(items, field0, {"a"}), ToolError, "the text type \"a\" is not a number");
+  EXPECT_THROW_SAYING(StartTool(items, field0, {"1e30"}), ToolError, "lists no text type");
+  EXPECT_THROW_SAYING(StartTool(items, field0, {}), ToolError, "has no field 0");
   auto h = StartTool(Table({"hcw x", "hp1   5 6"}), noText, {}).host;
   EXPECT_EQ(h.scale, 1);
   EXPECT_EQ(h.At(1).y, 6);
@@ -180,21 +187,15 @@ TEST(ToolKeys, TheOpeningChecksTextTypesInTheirOrderThenReadsTheHost) {
     EXPECT_EQ(s.host.At(1).y, 6);
   }
 
-  auto failure = [&](const ToolKeys& keys, const std::vector<std::string>& fields) {
-    try {
-      StartTool(Table({"hcw x", "hp1   5 6"}), keys, fields);
-    } catch (const ToolError& e) {
-      return std::string(e.what());
-    }
-    return std::string("no failure");
-  };
   // Both fields would break their records: the first checked is named, and
   // before the host's broken size item is read.
-  EXPECT_EQ(failure(inOrder, {"1,", "x", "2,"}),
-            "the text type (field 0) holds a comma, which no \"cn\" record may hold");
-  EXPECT_EQ(failure(lastFirst, {"1,", "x", "2,"}),
-            "the limit text type (field 2) holds a comma, which no \"cn\" record may hold");
-  EXPECT_EQ(failure(inOrder, {"1", "x", "2"}), "the host's hcw value \"x\" is not a number");
+  const auto broken = Table({"hcw x", "hp1   5 6"});
+  EXPECT_THROW_SAYING(StartTool(broken, inOrder, {"1,", "x", "2,"}), ToolError,
+                      "the text type (field 0) holds a comma, which no \"cn\" record may hold");
+  EXPECT_THROW_SAYING(StartTool(broken, lastFirst, {"1,", "x", "2,"}), ToolError,
+                      "the limit text type (field 2) holds a comma, which no \"cn\" record may hold");
+  EXPECT_THROW_SAYING(StartTool(broken, inOrder, {"1", "x", "2"}), ToolError,
+                      "the host's hcw value \"x\" is not a number");
   auto noText = inOrder;
   noText.textTypeFields.clear();
   EXPECT_TRUE(StartTool(Table({"hp1   5 6"}), noText, {}).textTypes.empty());
@@ -209,15 +210,10 @@ TEST(ToolKeys, LineAndTextHeadersAreCheckedLineLayerColourTextLayer) {
   EXPECT_EQ(r.colour, "lc3");
   EXPECT_EQ(r.textLayer, "lyE");
 
-  auto failure = [&](const std::vector<std::string>& fields) {
-    try {
-      ReadLineAndTextRecords(host, fields, at);
-    } catch (const ToolError& e) {
-      return std::string(e.what());
-    }
-    return std::string("no failure");
-  };
-  EXPECT_EQ(failure({"3,", "E,", "1,"}), "the line layer (field 2) holds a comma, which no \"ly\" record may hold");
-  EXPECT_EQ(failure({"3,", "E,", "1"}), "the line colour (field 0) holds a comma, which no \"lc\" record may hold");
-  EXPECT_EQ(failure({"3", "E,", "1"}), "the text layer (field 1) holds a comma, which no \"ly\" record may hold");
+  EXPECT_THROW_SAYING(ReadLineAndTextRecords(host, {"3,", "E,", "1,"}, at), ToolError,
+                      "the line layer (field 2) holds a comma, which no \"ly\" record may hold");
+  EXPECT_THROW_SAYING(ReadLineAndTextRecords(host, {"3,", "E,", "1"}, at), ToolError,
+                      "the line colour (field 0) holds a comma, which no \"lc\" record may hold");
+  EXPECT_THROW_SAYING(ReadLineAndTextRecords(host, {"3", "E,", "1"}, at), ToolError,
+                      "the text layer (field 1) holds a comma, which no \"ly\" record may hold");
 }

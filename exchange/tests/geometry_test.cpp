@@ -5,6 +5,7 @@
 
 #include "exchange/geometry.h"
 #include "exchange/records.h"
+#include "tests/support/expect_throw.h"
 
 using exchange::Num;
 using exchange::Point;
@@ -90,5 +91,5 @@ TEST(Geometry, HorizontalLeaderOpensTowardItsFarEnd) {
   const auto left = exchange::LeaderBarbs({1, 2}, {-9, 2}, 15, 3);
   EXPECT_LT(left.end1.x, 1);
   EXPECT_LT(left.end2.x, 1);
-  EXPECT_THROW(exchange::LeaderAngle({1, 2}, {1, 2}), exchange::ToolError);
+  EXPECT_THROW_SAYING(exchange::LeaderAngle({1, 2}, {1, 2}), exchange::ToolError, "two points coincide");
 }

@@ -8,6 +8,7 @@
 #include "exchange/toolrun.h"
 #include "platform/cp932.h"
 #include "platform/textfile.h"
+#include "tests/support/expect_throw.h"
 
 namespace fs = std::filesystem;
 using namespace exchange;
@@ -71,17 +72,19 @@ TEST_F(ToolRun, AFailedRunLeavesTheExchangeFileAsTheHostWroteIt) {
     std::vector<std::string> words;
     std::string parameters;
     std::string exchange;
+    const char* reason;
   } cases[] = {
-      {"missing word", {"jwc_temp.txt"}, "x\r\n", host},
-      {"missing parameter file", {"jwc_temp.txt", "none.jyd"}, "", host},
-      {"empty parameter file", {"jwc_temp.txt", "p.jyd"}, "\r\n", host},
-      {"point never came", {"jwc_temp.txt", "p.jyd"}, "x\r\n", "lg2\r\n"},
-      {"bad layer group", {"jwc_temp.txt", "p.jyd"}, "x\r\n", "lgA\r\nhp1   3 4\r\n"},
+      {"missing word", {"jwc_temp.txt"}, "x\r\n", host, "the command line has no word 1"},
+      {"missing parameter file", {"jwc_temp.txt", "none.jyd"}, "", host, "the parameter file: cannot open none.jyd"},
+      {"empty parameter file", {"jwc_temp.txt", "p.jyd"}, "\r\n", host, "the parameter file holds no parameter line"},
+      {"point never came", {"jwc_temp.txt", "p.jyd"}, "x\r\n", "lg2\r\n", "point 1 was not picked"},
+      {"bad layer group", {"jwc_temp.txt", "p.jyd"}, "x\r\n", "lgA\r\nhp1   3 4\r\n",
+       "layer group \"A\" is not one of"},
   };
   for (const auto& c : cases) {
     platform::ReplaceFile("jwc_temp.txt", c.exchange);
     if (!c.parameters.empty()) platform::ReplaceFileBytes("p.jyd", c.parameters);
-    EXPECT_THROW(RunToolWords(c.words, kSpec, Echo), std::exception) << c.name;
+    EXPECT_THROW_SAYING(RunToolWords(c.words, kSpec, Echo), ToolError, c.reason) << c.name;
     EXPECT_EQ(platform::FromCp932(platform::ReadBytes("jwc_temp.txt")), c.exchange) << c.name;
   }
   // A record the code page cannot hold is never written half.
@@ -91,13 +94,14 @@ TEST_F(ToolRun, AFailedRunLeavesTheExchangeFileAsTheHostWroteIt) {
     out.Add(std::string("ch 0 0 1 0 \"é"));
     return out;
   };
-  EXPECT_THROW(RunToolWords({"jwc_temp.txt", "p.jyd"}, kSpec, accented), ToolError);
+  EXPECT_THROW_SAYING(RunToolWords({"jwc_temp.txt", "p.jyd"}, kSpec, accented), ToolError,
+                      "a text cannot be written to the exchange file: the character \"é\"");
   EXPECT_EQ(platform::FromCp932(platform::ReadBytes("jwc_temp.txt")), host);
   std::string many;
   for (int i = 0; i < 101; ++i) many += "ly1\r\n";
   platform::ReplaceFile("jwc_temp.txt", many);
   platform::ReplaceFile("p.jyd", "x\r\n");
-  EXPECT_THROW(RunToolWords({"jwc_temp.txt", "p.jyd"}, kSpec, Echo), ToolError);
+  EXPECT_THROW_SAYING(RunToolWords({"jwc_temp.txt", "p.jyd"}, kSpec, Echo), ToolError, "holds more than 100 items");
   EXPECT_EQ(platform::FromCp932(platform::ReadBytes("jwc_temp.txt")), many);
 }
 

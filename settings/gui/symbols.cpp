@@ -1,6 +1,7 @@
 #include "settings/gui/symbols.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -199,71 +200,76 @@ void FinishSymbol(Sketch& s, int kind) {
   }
 }
 
-// ---- Geometric characteristics ----
-void GeometricSymbol(Sketch& s, int kind) {
-  switch (kind) {
-    case 0:  // straightness
-      s.Line(0.15, 0.5, 0.85, 0.5);
-      break;
-    case 1:  // flatness
-      s.Poly({{0.32, 0.32}, {0.92, 0.32}, {0.68, 0.68}, {0.08, 0.68}}, true);
-      break;
-    case 2:  // parallelism
-      s.Line(0.22, 0.8, 0.5, 0.2);
-      s.Line(0.5, 0.8, 0.78, 0.2);
-      break;
-    case 3:  // perpendicularity
-      s.Line(0.15, 0.8, 0.85, 0.8);
-      s.Line(0.5, 0.8, 0.5, 0.18);
-      break;
-    case 4:  // angularity
-      s.Line(0.15, 0.8, 0.85, 0.8);
-      s.Line(0.15, 0.8, 0.8, 0.3);
-      break;
-    case 5:  // symmetry
-      s.Line(0.28, 0.3, 0.72, 0.3);
-      s.Line(0.12, 0.5, 0.88, 0.5);
-      s.Line(0.28, 0.7, 0.72, 0.7);
-      break;
-    case 6:  // roundness
-      s.Circle(0.5, 0.5, 0.3);
-      break;
-    case 7:  // concentricity
-      s.Circle(0.5, 0.5, 0.34);
-      s.Circle(0.5, 0.5, 0.18);
-      break;
-    case 8:  // position
-      s.Circle(0.5, 0.5, 0.24);
-      s.Line(0.12, 0.5, 0.88, 0.5);
-      s.Line(0.5, 0.12, 0.5, 0.88);
-      break;
-    case 9:  // cylindricity
-      s.Circle(0.5, 0.5, 0.22);
-      s.Line(0.14, 0.86, 0.52, 0.1);
-      s.Line(0.48, 0.9, 0.86, 0.14);
-      break;
-    case 10:  // profile of a line
-      s.Arc(0.5, 0.66, 0.34, 0, 180);
-      break;
-    case 11:  // profile of a surface
-      s.Arc(0.5, 0.66, 0.34, 0, 180);
-      s.Line(0.16, 0.66, 0.84, 0.66);
-      break;
-    case 12:  // circular run-out
-      s.Line(0.28, 0.82, 0.68, 0.22);
-      s.Head(0.74, 0.14, 0.4, -0.6, 0.22);
-      break;
-    case 13:  // total run-out
-      s.Line(0.12, 0.86, 0.62, 0.86);
-      s.Line(0.12, 0.86, 0.42, 0.3);
-      s.Head(0.46, 0.22, 0.3, -0.56, 0.2);
-      s.Line(0.4, 0.86, 0.7, 0.3);
-      s.Head(0.74, 0.22, 0.3, -0.56, 0.2);
-      break;
-    default:
-      break;
-  }
+// ---- Geometric characteristics, one drawing each ----
+void Straightness(Sketch& s) { s.Line(0.15, 0.5, 0.85, 0.5); }
+
+void Flatness(Sketch& s) { s.Poly({{0.32, 0.32}, {0.92, 0.32}, {0.68, 0.68}, {0.08, 0.68}}, true); }
+
+void Parallelism(Sketch& s) {
+  s.Line(0.22, 0.8, 0.5, 0.2);
+  s.Line(0.5, 0.8, 0.78, 0.2);
 }
+
+void Perpendicularity(Sketch& s) {
+  s.Line(0.15, 0.8, 0.85, 0.8);
+  s.Line(0.5, 0.8, 0.5, 0.18);
+}
+
+void Angularity(Sketch& s) {
+  s.Line(0.15, 0.8, 0.85, 0.8);
+  s.Line(0.15, 0.8, 0.8, 0.3);
+}
+
+void Symmetry(Sketch& s) {
+  s.Line(0.28, 0.3, 0.72, 0.3);
+  s.Line(0.12, 0.5, 0.88, 0.5);
+  s.Line(0.28, 0.7, 0.72, 0.7);
+}
+
+void Roundness(Sketch& s) { s.Circle(0.5, 0.5, 0.3); }
+
+void Concentricity(Sketch& s) {
+  s.Circle(0.5, 0.5, 0.34);
+  s.Circle(0.5, 0.5, 0.18);
+}
+
+void Position(Sketch& s) {
+  s.Circle(0.5, 0.5, 0.24);
+  s.Line(0.12, 0.5, 0.88, 0.5);
+  s.Line(0.5, 0.12, 0.5, 0.88);
+}
+
+void Cylindricity(Sketch& s) {
+  s.Circle(0.5, 0.5, 0.22);
+  s.Line(0.14, 0.86, 0.52, 0.1);
+  s.Line(0.48, 0.9, 0.86, 0.14);
+}
+
+void LineProfile(Sketch& s) { s.Arc(0.5, 0.66, 0.34, 0, 180); }
+
+void SurfaceProfile(Sketch& s) {
+  LineProfile(s);
+  s.Line(0.16, 0.66, 0.84, 0.66);
+}
+
+void CircularRunOut(Sketch& s) {
+  s.Line(0.28, 0.82, 0.68, 0.22);
+  s.Head(0.74, 0.14, 0.4, -0.6, 0.22);
+}
+
+void TotalRunOut(Sketch& s) {
+  s.Line(0.12, 0.86, 0.62, 0.86);
+  s.Line(0.12, 0.86, 0.42, 0.3);
+  s.Head(0.46, 0.22, 0.3, -0.56, 0.2);
+  s.Line(0.4, 0.86, 0.7, 0.3);
+  s.Head(0.74, 0.22, 0.3, -0.56, 0.2);
+}
+
+// In the order of the characteristic's buttons.
+using SymbolDrawing = void (*)(Sketch&);
+constexpr std::array<SymbolDrawing, 14> kGeometricSymbols = {
+    Straightness,  Flatness, Parallelism,  Perpendicularity, Angularity,     Symmetry,       Roundness,
+    Concentricity, Position, Cylindricity, LineProfile,      SurfaceProfile, CircularRunOut, TotalRunOut};
 
 // ---- Cutting-plane patterns: a chain line, thick at its ends and bends,
 // with the arrows that give the direction of view ----
@@ -345,7 +351,7 @@ void HoleKind(Sketch& s, int kind) {
 int OptionPictureCount(const std::string& array) {
   if (array == "C33") return 13;
   if (array == "C23") return 8;
-  if (array == "C5") return 14;
+  if (array == "C5") return static_cast<int>(kGeometricSymbols.size());
   if (array == "C81") return 2;
   return 0;
 }
@@ -355,7 +361,7 @@ wxBitmap OptionPicture(const std::string& array, int index, int width, int heigh
   return Render(width, height, [&](Sketch& s) {
     if (array == "C33") WeldSymbol(s, index);
     if (array == "C23") FinishSymbol(s, index);
-    if (array == "C5") GeometricSymbol(s, index);
+    if (array == "C5") kGeometricSymbols[static_cast<std::size_t>(index)](s);
     if (array == "C81") SectionPattern(s, index);
   });
 }

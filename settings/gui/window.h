@@ -24,6 +24,10 @@ namespace mokrav::gui {
 class TabStrip;
 class PageBuilder;
 
+// The name of button `index` of an option array, as Control() finds it:
+// the array's name and the index in parentheses, "C33(0)".
+std::string OptionName(const std::string& array, int index);
+
 // `text` broken into lines no wider than `width` pixels in the window's
 // font: at any character, since Japanese has no blanks between words.
 wxString WrapText(const wxWindow* window, const wxString& text, int width);

@@ -199,6 +199,12 @@ bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {
       f.MSG = "改行を含む入力は記憶できません";
       return false;
     }
+    // Any other control character would come back in the list looking
+    // like a blank, and be refused on the day it is drawn.
+    if (platform::FirstControl(t)) {
+      f.MSG = "タブなどの制御文字を含む入力は記憶できません";
+      return false;
+    }
     if (std::optional<char32_t> ch = platform::FirstUnencodable(t)) {
       std::string shown = platform::U32ToUtf8(std::u32string(1, *ch));
       f.MSG = "記憶できない文字「" + shown + "」が含まれています";

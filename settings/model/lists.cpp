@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/params/markers.h"
 #include "settings/procedures.h"
 
 namespace mokrav {
@@ -18,8 +19,9 @@ using Rows = std::vector<const char*>;
 const Rows kTextSizes = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
 const Rows kLeaderColours = {"1", "2", "3", "4", "5", "6", "7"};
 const Rows kLinePens = {"1", "2", "3", "4", "5", "6", "7", "8"};
-const Rows kLayers = {"--", "0", "1", "2", "3", "4", "5", "6", "7",
-                      "8",  "9", "A", "B", "C", "D", "E", "F"};
+// The current layer first, then the layer characters.
+const Rows kLayers = {paramfile::kCurrentLayer, "0", "1", "2", "3", "4", "5", "6",
+                      "7", "8", "9", "A", "B", "C", "D", "E", "F"};
 const Rows kHolePatterns = {"４箇所", "右千鳥", "左千鳥", "上下", "左右", "中心"};
 const Rows kRowArrangements = {"中心振分け", "右方向に配置", "左方向に配置"};
 const Rows kHoleCounts = {"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",

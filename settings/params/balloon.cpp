@@ -12,6 +12,7 @@
 #include <string>
 
 #include "exchange/params/balloon.h"
+#include "exchange/params/markers.h"
 #include "platform/numtext.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
@@ -23,6 +24,7 @@ namespace {
 // The fields are named and placed as the file's layout declares them.
 using paramfile::balloon::kNames;
 using enum paramfile::balloon::Field;
+using paramfile::kEmptyText;
 
 using params::Record;
 
@@ -65,9 +67,9 @@ struct BalloonTexts {
 // note under the line. The counter stays as it is.
 BalloonTexts NoteTexts(Form& f, const std::string& style) {
   BalloonTexts t;
-  t.text1 = style == "2" ? params::WithMarker(f.Com(40).text, "-")
+  t.text1 = style == "2" ? params::WithMarker(f.Com(40).text, kEmptyText)
                          : CallOut(f.Com(11).text, f.Com(12).text, f.Com(13).text);
-  t.text2 = params::WithMarker(f.Com(14).text, "-");
+  t.text2 = params::WithMarker(f.Com(14).text, kEmptyText);
   t.notePreview = t.text2;
   t.nextCounter = f.balloonNumber;
   return t;

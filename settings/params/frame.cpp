@@ -10,6 +10,7 @@
 #include "platform/textfile.h"
 #include "settings/memory/memory_file.h"
 #include "settings/model/file_reason.h"
+#include "settings/params/field_tables.h"
 
 namespace mokrav::params {
 
@@ -17,6 +18,7 @@ const char* const kWriteFailed = "作図データを書き込めませんでし�
 const char* const kCommaRefused = "カンマ（,）を含む入力は作図データに使えません：";
 const char* const kBlankRefused = "空白を含む入力は作図データに使えません：";
 const char* const kLineBreakRefused = "改行を含む入力は作図データに使えません";
+const char* const kControlRefused = "タブなどの制御文字を含む入力は作図データに使えません：";
 const char* const kUnencodableRefused = "作図データに使えない文字があります：";
 const char* const kNoArrowLength = "矢印の長さの数値が入力されていません";
 const char* const kNoArrowAngle = "矢印の角度の数値が入力されていません";
@@ -135,10 +137,44 @@ bool HasLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// The message for a text that holds a control character (a tab pasted from
+// a spreadsheet cell, an escape), or "": the tool would draw it inside the
+// annotation, and remembered it would come back looking like a blank. The
+// text is shown with each such character as "□", which the user can find.
+std::string ControlMessage(const std::string& text) {
+  if (!platform::FirstControl(text)) return "";
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::optional<char32_t> c = platform::ControlAt(text, i);
+    if (!c) {
+      shown += text[i];
+      continue;
+    }
+    shown += "□";
+    if (*c >= 0x80) ++i;  // the second byte of U+0080 to U+009F
+  }
+  return kControlRefused + Quoted(shown);
+}
+
+// ControlMessage for lines that each end with CR LF, their line ends aside.
+std::string ControlMessageInLines(const std::string& lines) {
+  for (const std::string& line : platform::SplitLines(lines)) {
+    std::string bad = ControlMessage(line);
+    if (!bad.empty()) return bad;
+  }
+  return "";
+}
+
 // The boxes whose field is the code before the first ":" of the entry; the
 // description after it never reaches a tool.
 bool FieldIsCode(const std::string& combo) {
-  return combo == "Com30" || combo == "Com37" || combo == "Com161" || combo == "Com162";
+  // Such a field is colon part 0 of its box in a tab's field table.
+  for (const std::vector<FieldSpec>* table : FieldTables()) {
+    for (const FieldSpec& def : *table) {
+      if (def.way == Way::Colon && def.part == 0 && combo == def.source) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -162,6 +198,8 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
     // The tools read the line as one list item: a comma would end it there.
     if (field.value.find(',') != std::string::npos) return kCommaRefused + Quoted(field.value);
     if (HasLineBreak(field.value)) return kLineBreakRefused;
+    std::string control = ControlMessage(field.value);
+    if (!control.empty()) return control;
     // The tools split the line at blanks: one inside a field would move
     // every later field one place on.
     if (!field.readWhole && field.value.find(' ') != std::string::npos)
@@ -169,7 +207,9 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
     std::string bad = UnencodableMessage(field.value);
     if (!bad.empty()) return bad;
   }
-  std::string bad = UnencodableMessage(after);
+  std::string bad = ControlMessageInLines(after);
+  if (!bad.empty()) return bad;
+  bad = UnencodableMessage(after);
   if (!bad.empty()) return bad;
   // A box that is about to be queued for the memory file must fit it too,
   // or the click would write the file and then fail half-way through its
@@ -179,6 +219,8 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
     if (!WouldQueue(f, step.combo, step.withKey)) continue;
     const std::string& text = f.Combo(step.combo).text;
     if (HasLineBreak(text)) return kLineBreakRefused;
+    bad = ControlMessage(text);
+    if (!bad.empty()) return bad;
     bad = UnencodableMessage(text);
     if (!bad.empty()) return bad;
     // Remembered, it would come back in its list and be refused there on

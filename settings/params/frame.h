@@ -13,7 +13,8 @@
 // Safety rules the frame enforces for every tab:
 //  - nothing is written and nothing remembered when the record line holds a
 //    comma or a line break (the tools read the line as one list item and
-//    would cut it), or when the line or a box about to be queued for the
+//    would cut it), another control character (a pasted tab, which the
+//    tool would draw), or when the line or a box about to be queued for the
 //    memory file holds a character that code page 932 cannot hold; MSG
 //    says why;
 //  - the file is replaced through a temporary file and a rename, so a failed
@@ -153,7 +154,8 @@ struct DrawSpec {
 };
 
 // The refusal message for a record that must not be written (comma, line
-// break or a character outside code page 932 in the line or in `after`; a
+// break, another control character or a character outside code page 932
+// in the line or in `after`; a
 // blank inside a field that the tool reads as one word; a box of `remember`
 // with a memory key whose new text the memory file cannot hold, or that
 // holds such a blank in what a field would take of it); "" when the record
@@ -170,7 +172,9 @@ std::string RefusalMessage(Form& f, const Record& record, const std::string& aft
 bool WriteRecord(Form& f, const OutputSpec& out, const Record& record,
                  const std::string& after = "");
 
-// The simple draw procedure: steps 1 to 8 from the tables.
+// Runs a DrawSpec: MSG emptied when clearStatus, the record formed from the
+// field table, then written and its boxes remembered by WriteRecord. True
+// when the file was written.
 bool Draw(Form& f, const DrawSpec& def);
 
 // Messages of the frame (exact texts, for the tabs and the tests).
@@ -178,6 +182,7 @@ extern const char* const kWriteFailed;     // followed by the path text and the 
 extern const char* const kCommaRefused;    // followed by the entry in 「」
 extern const char* const kBlankRefused;    // followed by the entry in 「」
 extern const char* const kLineBreakRefused;
+extern const char* const kControlRefused;      // followed by the entry in 「」, each control character as □
 extern const char* const kUnencodableRefused;  // followed by the character in 「」
 extern const char* const kNoArrowLength;       // the settings tab's Com59
 extern const char* const kNoArrowAngle;        // the settings tab's Com60

@@ -1,6 +1,8 @@
 // The geometric-tolerance tab's draw button: "mokrav3.jyd" for the
 // geometric-tolerance tool, and the datum letter in the preview labels.
 #include "exchange/params/geomtol.h"
+#include "exchange/params/markers.h"
+#include "settings/params/field_tables.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -14,8 +16,11 @@ namespace {
 // The fields are named and placed as the file's layout declares them.
 using paramfile::geomtol::kNames;
 using enum paramfile::geomtol::Field;
+using paramfile::kEmptyText;
 
-const params::DrawSpec& GeomTolDraw() {
+}  // namespace
+
+const params::DrawSpec& params::GeomTolDraw() {
   static const params::DrawSpec draw = {
       true,
       {
@@ -25,10 +30,10 @@ const params::DrawSpec& GeomTolDraw() {
           {kNames[kLineColor], Way::Combo, "Com4"},
           {kNames[kCharacteristic], Way::Option, "C5"},
           {kNames[kValueForm], Way::Option, "C6"},
-          {kNames[kDatumLetter], Way::Combo, "Com72", "-"},
-          {kNames[kToleranceValue], Way::Combo, "Com34", "-"},
-          {kNames[kUpperLimit], Way::Combo, "Com35", "-"},
-          {kNames[kLowerLimit], Way::Combo, "Com36", "-"},
+          {kNames[kDatumLetter], Way::Combo, "Com72", kEmptyText},
+          {kNames[kToleranceValue], Way::Combo, "Com34", kEmptyText},
+          {kNames[kUpperLimit], Way::Combo, "Com35", kEmptyText},
+          {kNames[kLowerLimit], Way::Combo, "Com36", kEmptyText},
           {kNames[kFullWidth], Way::Check, "A1"},
           {kNames[kLineLayer], Way::Combo, "Com65"},
           {kNames[kTextLayer], Way::Combo, "Com64"},
@@ -45,8 +50,6 @@ const params::DrawSpec& GeomTolDraw() {
   return draw;
 }
 
-}  // namespace
-
 void CO2_Click(Form& f) {
   f.MSG.clear();
   params::TrimEntries(f, 2, {59, 60});
@@ -56,7 +59,7 @@ void CO2_Click(Form& f) {
   // The tool draws the leader's arrow from the settings tab's length and
   // angle, which it reads as numbers.
   if (params::RefusedSharedArrow(f)) return;
-  const params::DrawSpec& draw = GeomTolDraw();
+  const params::DrawSpec& draw = params::GeomTolDraw();
   params::WriteRecord(f, draw.output, params::FormFields(f, draw.fields));
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "exchange/params/hole.h"
+#include "exchange/params/markers.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
 
@@ -24,6 +25,7 @@ namespace {
 // The fields are named and placed as the file's layout declares them.
 using paramfile::hole::kNames;
 using enum paramfile::hole::Field;
+using paramfile::kEmptyText;
 
 using params::Record;
 
@@ -131,7 +133,7 @@ HolePlacing PlaceHole(const HoleEntries& e) {
   }
   // Hole pattern in plan view; the kind is the choice itself, and no pitch
   // is written "-", which the tool takes as 0.
-  return {e.horizontal, e.vertical, e.pattern, params::WithMarker(e.pitch, "-"), e.choice};
+  return {e.horizontal, e.vertical, e.pattern, params::WithMarker(e.pitch, kEmptyText), e.choice};
 }
 
 // The tool reads the dimensions, the diameter and the pitch as numbers (a
@@ -156,7 +158,7 @@ std::string NumberCheck(Form& f, const HoleEntries& e, const HolePlacing& p) {
       {p.rowPitch, f.Com(28).text, true},
   };
   for (const auto& field : fields) {
-    if (field.dashIsZero && field.value == "-") continue;
+    if (field.dashIsZero && field.value == kEmptyText) continue;
     if (!params::IsNumberField(field.value)) {
       return params::NotANumberMessage(field.entry);
     }

@@ -5,6 +5,7 @@
 // calculator (La11) instead of its text box. Texts are written as typed.
 #include <string>
 
+#include "exchange/params/markers.h"
 #include "exchange/params/titleblock.h"
 #include "settings/params/frame.h"
 #include "settings/procedures.h"
@@ -16,6 +17,7 @@ namespace {
 // The fields are named and placed as the file's layout declares them.
 using paramfile::titleblock::kNames;
 using enum paramfile::titleblock::Field;
+using paramfile::kEmptyText;
 
 using params::Record;
 
@@ -34,7 +36,7 @@ void Command11_Click(Form& f) {
   const std::string kind = params::OptionCode(f, "C91");
   const std::string align = params::OptionCode(f, "C92");
 
-  std::string textType, layer, text1, text2 = "-";
+  std::string textType, layer, text1, text2 = kEmptyText;
   if (!kind.empty()) {
     const int k = std::stoi(kind);  // 1 .. 5
     textType = f.Com(90 + k).text;
@@ -42,14 +44,14 @@ void Command11_Click(Form& f) {
   }
   if (kind == "1") {
     text1 = f.Com(101).text;
-    text2 = params::WithMarker(f.Com(102).text, "-");
+    text2 = params::WithMarker(f.Com(102).text, kEmptyText);
   } else if (kind == "2") {
     text1 = f.Com(103).text;
   } else if (kind == "3") {
     text1 = f.Com(104).text;
   } else if (kind == "4") {
-    text1 = params::WithMarker(f.Com(105).text, "-");
-    text2 = params::WithMarker(f.Com(106).text, "-");
+    text1 = params::WithMarker(f.Com(105).text, kEmptyText);
+    text2 = params::WithMarker(f.Com(106).text, kEmptyText);
   } else if (kind == "5") {
     text1 = f.Check("H91").ticked ? f.Lbl("La11").caption : f.Com(107).text;
   }

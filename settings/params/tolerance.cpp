@@ -27,6 +27,7 @@ namespace {
 // The fields are named and placed as the file's layout declares them.
 using paramfile::tolerance::kNames;
 using enum paramfile::tolerance::Field;
+using paramfile::tolerance::kNotGiven;
 
 using params::Record;
 
@@ -75,7 +76,7 @@ bool MatchingRows(Form& f, const std::string& fitClass, std::string& rows) {
     return false;
   }
   rows.clear();
-  if (fitClass == "--") return true;
+  if (fitClass == kNotGiven) return true;
   for (const std::string& item : items) {
     // An empty line or an empty piece between two commas holds no row.
     if (item.empty()) continue;
@@ -91,51 +92,55 @@ std::size_t CountLines(const std::string& rows) {
   return count;
 }
 
-}  // namespace
+// What the tab's boxes give the record besides the boxes it takes as they
+// stand.
+struct ToleranceEntries {
+  std::string kind;      // C61: hole fit, shaft fit, no tolerance, own deviations
+  std::string fitClass;  // Com52, Com53 or "Z"/"z" (H66) by the kind; "" for any other
+  std::string quoted;    // the leader-note tab's Com14 when H67 is ticked
+};
 
-void Command4_Click(Form& f) {
-  f.MSG.clear();
-  // The quoted note is the leader-note tab's own box.
-  params::TrimEntries(f, 5, {14, 59, 60});
-
-  const std::string kind = params::OptionCode(f, "C61");
-  std::string fitClass;
-  if (kind == "1") {
-    fitClass = f.Com(52).text;
-  } else if (kind == "2") {
-    fitClass = f.Com(53).text;
-  } else if (kind == "3") {
-    fitClass = f.Check("H66").ticked ? "Z" : "z";
+ToleranceEntries ReadToleranceEntries(Form& f) {
+  ToleranceEntries e;
+  e.kind = params::OptionCode(f, "C61");
+  if (e.kind == "1") {
+    e.fitClass = f.Com(52).text;
+  } else if (e.kind == "2") {
+    e.fitClass = f.Com(53).text;
+  } else if (e.kind == "3") {
+    e.fitClass = f.Check("H66").ticked ? "Z" : "z";
   }
+  e.quoted = f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, kNotGiven)
+                                    : std::string(kNotGiven);
+  return e;
+}
 
-  std::string rows;
-  if (!MatchingRows(f, fitClass, rows)) return;
-  if (kind == "1" || kind == "2") {
-    // The tool finds the deviations of the measured size between two rows
-    // of the class, the first row only opening the range: a class with
-    // fewer rows gives a file it cannot draw.
-    if (fitClass.empty()) {
-      f.MSG = kind == "1" ? kNoHoleClass : kNoShaftClass;
-      return;
-    }
-    if (CountLines(rows) < 2) {
-      f.MSG = "「" + fitClass + "」" + kNoSizeRanges + params::HostFileText(f, kTableName);
-      return;
-    }
+// The tool finds the deviations of the measured size between two rows of
+// the class, the first row only opening the range: for a hole or shaft fit,
+// the message when the class is missing or has fewer rows, which gives a
+// file it cannot draw; "" otherwise.
+std::string SizeRangeCheck(Form& f, const ToleranceEntries& e, const std::string& rows) {
+  if (e.kind != "1" && e.kind != "2") return "";
+  if (e.fitClass.empty()) return e.kind == "1" ? kNoHoleClass : kNoShaftClass;
+  if (CountLines(rows) < 2) {
+    return "「" + e.fitClass + "」" + kNoSizeRanges + params::HostFileText(f, kTableName);
   }
-  // The tool reads the gaps and offsets and the settings tab's arrow as
-  // numbers.
+  return "";
+}
+
+// The tool reads the gaps and offsets as numbers: the message naming the
+// first entry that is none, "" when all are.
+std::string NumberCheck(Form& f) {
   for (const int box : {47, 48, 49, 51}) {
     if (!params::IsNumberField(params::WithMarker(f.Com(box).text, "0"))) {
-      f.MSG = params::NotANumberMessage(f.Com(box).text);
-      return;
+      return params::NotANumberMessage(f.Com(box).text);
     }
   }
-  if (params::RefusedSharedArrow(f)) return;
+  return "";
+}
 
-  const std::string quoted =
-      f.Check("H67").ticked ? params::WithMarker(f.Com(14).text, "--") : std::string("--");
-  Record r = {
+Record ToleranceRecord(Form& f, const ToleranceEntries& e) {
+  return {
       {kNames[kTextType], f.Com(44).text},
       {kNames[kLineColor], f.Com(46).text},
       {kNames[kFullWidth], params::CheckFlag(f, "H61")},
@@ -147,22 +152,44 @@ void Command4_Click(Form& f) {
       {kNames[kValuePrefix], f.Check("H62").ticked ? "Φ" : "N"},
       {kNames[kOutsideOffset], params::WithMarker(f.Com(51).text, "0")},
       {kNames[kReserved2], "3"},
-      {kNames[kFitClass], fitClass},
+      {kNames[kFitClass], e.fitClass},
       {kNames[kToleranceTextType], f.Com(45).text},
-      {kNames[kToleranceKind], kind},
+      {kNames[kToleranceKind], e.kind},
       {kNames[kLineLayer], f.Com(69).text},
       {kNames[kTextLayer], f.Com(68).text},
       {kNames[kArrowLength], f.Com(59).text},
       {kNames[kArrowAngle], f.Com(60).text},
       {kNames[kDotArrow], params::CheckFlag(f, "H65")},
-      {kNames[kOwnTolerance], kind == "4" ? "1" : "0"},
-      {kNames[kUpperDeviation], params::WithMarker(f.Com(70).text, "--")},
-      {kNames[kLowerDeviation], params::WithMarker(f.Com(71).text, "--")},
+      {kNames[kOwnTolerance], e.kind == "4" ? "1" : "0"},
+      {kNames[kUpperDeviation], params::WithMarker(f.Com(70).text, kNotGiven)},
+      {kNames[kLowerDeviation], params::WithMarker(f.Com(71).text, kNotGiven)},
       // The tool takes the rest of the line as the note: its blanks stay.
-      {kNames[kQuotedText], quoted, true},
+      {kNames[kQuotedText], e.quoted, true},
   };
+}
+
+}  // namespace
+
+void Command4_Click(Form& f) {
+  f.MSG.clear();
+  // The quoted note is the leader-note tab's own box.
+  params::TrimEntries(f, 5, {14, 59, 60});
+  const ToleranceEntries entries = ReadToleranceEntries(f);
+
+  std::string rows;
+  if (!MatchingRows(f, entries.fitClass, rows)) return;
+  std::string failed = SizeRangeCheck(f, entries, rows);
+  if (failed.empty()) failed = NumberCheck(f);
+  if (!failed.empty()) {
+    f.MSG = failed;
+    return;
+  }
+  // The tool draws the arrow from the settings tab's length and angle, which
+  // it reads as numbers.
+  if (params::RefusedSharedArrow(f)) return;
+
   // The rows, then the empty line that ends the file.
-  params::WriteRecord(f, kToleranceOutput, r, rows + "\r\n");
+  params::WriteRecord(f, kToleranceOutput, ToleranceRecord(f, entries), rows + "\r\n");
 }
 
 }  // namespace mokrav

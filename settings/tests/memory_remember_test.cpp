@@ -131,6 +131,23 @@ TEST_F(Remember, TextsTheMemoryFileCannotHoldAreRefused) {
   EXPECT_TRUE(f.pendingHistory.empty());
 }
 
+// A pasted tab or another control character would come back in the list
+// looking like a blank; a full-width blank is an ordinary character.
+TEST_F(Remember, ControlCharactersAreRefusedWithTheirOwnMessage) {
+  for (const std::string& text : {std::string("d:\\a\tb\\"), std::string("d:\\a\vb\\"),
+                                  std::string("d:\\a\x1B" "b\\"), std::string("d:\\a\x7F" "b\\")}) {
+    f.MSG = "";
+    f.Com(54).text = text;
+    EXPECT_FALSE(RememberEntry(f, "Com54")) << text;
+    EXPECT_EQ(f.MSG, "タブなどの制御文字を含む入力は記憶できません") << text;
+    EXPECT_EQ(f.Com(54).items.size(), 2u) << text;
+  }
+  EXPECT_TRUE(f.pendingHistory.empty());
+  f.Com(54).text = "d:\\図面　Ａ\\";
+  EXPECT_TRUE(RememberEntry(f, "Com54"));
+  EXPECT_EQ(f.pendingHistory, "54 d:\\図面　Ａ\\\r\n");
+}
+
 TEST_F(Remember, SettingsButton) {
   f.Com(54).text = "d:\\jww\\";
   f.Com(59).text = "3.5";

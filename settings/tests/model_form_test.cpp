@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/form.h"
+#include "tests/support/expect_throw.h"
 
 namespace mokrav {
 namespace {
@@ -167,20 +168,12 @@ TEST(Form, ComboFlagsComeFromTheTable) {
 
 TEST(Form, UnknownNamesThrowNamingTheControl) {
   Form f;
-  auto message = [](auto&& call) {
-    try {
-      call();
-    } catch (const std::out_of_range& e) {
-      return std::string(e.what());
-    }
-    return std::string("no throw");
-  };
-  EXPECT_NE(message([&] { f.Com(163); }).find("Com163"), std::string::npos);
-  EXPECT_NE(message([&] { f.Com(41); }).find("Com41"), std::string::npos);  // no such box
-  EXPECT_NE(message([&] { f.Combo("H1"); }).find("H1"), std::string::npos);
-  EXPECT_NE(message([&] { f.Check("Com1"); }).find("Com1"), std::string::npos);
-  EXPECT_NE(message([&] { f.Option("C7"); }).find("C7"), std::string::npos);
-  EXPECT_NE(message([&] { f.Lbl("La3"); }).find("La3"), std::string::npos);
+  EXPECT_THROW_SAYING(f.Com(163), std::out_of_range, "no combo box named Com163");
+  EXPECT_THROW_SAYING(f.Com(41), std::out_of_range, "no combo box named Com41");  // no such box
+  EXPECT_THROW_SAYING(f.Combo("H1"), std::out_of_range, "no combo box named H1");
+  EXPECT_THROW_SAYING(f.Check("Com1"), std::out_of_range, "no check box named Com1");
+  EXPECT_THROW_SAYING(f.Option("C7"), std::out_of_range, "no option array named C7");
+  EXPECT_THROW_SAYING(f.Lbl("La3"), std::out_of_range, "no label named La3");
   EXPECT_TRUE(f.Has("Com162"));
   EXPECT_TRUE(f.Has("H91"));
   EXPECT_TRUE(f.Has("Command13"));

@@ -1,6 +1,8 @@
-// Blanks in typed texts: those before and after a text are dropped before
-// it is written or remembered; one left inside a text that a tool reads as
-// one blank-separated field is refused, writing and remembering nothing.
+// Blanks and control characters in typed texts: blanks before and after a
+// text are dropped before it is written or remembered; one left inside a
+// text that a tool reads as one blank-separated field is refused, and so is
+// a control character anywhere (a tab pasted from a spreadsheet cell),
+// writing and remembering nothing.
 #include <functional>
 #include <string>
 #include <vector>
@@ -108,6 +110,72 @@ TEST_F(BlankTest, OuterBlanksAreDroppedBeforeWritingAndRemembering) {
   EXPECT_EQ(Written("mokrav8.jyd"), "1 4 -- ブラケット 品名（下段） 2\r\n");
 }
 
+TEST_F(BlankTest, ControlCharacterInATextIsRefusedAndNothingIsWrittenOrRemembered) {
+  const struct {
+    const char* name;
+    const Tab& tab;
+    int box;
+    const char* before;  // the text is before, the control character, after
+    const char* after;
+    const char* named = "";  // what the message names after the □, when not `after`
+  } rows[] = {
+      {"finish upper value", kFinish, 33, "Ra", "6.3"},
+      {"finish value of a kind that writes no text: it would be remembered", kTriangles, 33, "Ra", "6.3"},
+      {"weld process code: the message names the code alone", kWeld, 37, "W", "A:ｱｰｸ溶接", "A"},
+      {"weld process description: it would be remembered", kWeld, 37, "WA:ｱｰｸ", "溶接"},
+      {"weld length and pitch", kWeld, 43, "50", "(3)-150"},
+      {"datum letter", kGeomTol, 72, "A", "B"},
+      {"hole size", kHole, 27, "M", "10"},
+      {"leader free text", kFreeText, 40, "この面", "塗装"},
+      {"leader note", kFreeText, 14, "深さ", "15"},
+      {"own deviation", kOwnTolerance, 70, "+0.", "01"},
+      {"section suffix", kSection, 89, "断面", "図"},
+      {"section letter", kSection, 83, "A", "1"},
+      {"part name", kTitle, 101, "ブラケット", "左"},
+  };
+  for (const auto& row : rows) {
+    for (const char* control : {"\t", "\v", "\x1B", "\x7F", "\u0085"}) {
+      SCOPED_TRACE(std::string(row.name) + ", character " + std::to_string(static_cast<unsigned char>(*control)));
+      TearDown();
+      f_ = Form();
+      SetUp();
+      row.tab.setUp(f_);
+      f_.Com(row.box).text = std::string(row.before) + control + row.after;
+      const std::vector<std::string> items = f_.Com(row.box).items;
+      Click(f_, row.tab.button);
+      const std::string named = *row.named ? row.named : row.after;
+      EXPECT_EQ(f_.MSG, std::string(params::kControlRefused) + "「" + row.before + "□" + named + "」");
+      EXPECT_EQ(Bytes(row.tab.file), "<missing>");
+      EXPECT_EQ(f_.pendingHistory, "");
+      EXPECT_EQ(f_.Com(row.box).items, items);
+    }
+  }
+}
+
+// The tolerance tab's note is read to the end of the line, blanks and all,
+// but a control character is refused there as anywhere; a full-width blank
+// is an ordinary character.
+TEST_F(BlankTest, QuotedNoteRefusesATabAndKeepsAFullWidthBlank) {
+  f_.Check("H67").ticked = true;
+  f_.Com(14).text = "焼入れ\t後";
+  Command4_Click(f_);
+  EXPECT_EQ(f_.MSG, std::string(params::kControlRefused) + "「焼入れ□後」");
+  EXPECT_EQ(Bytes("mokrav6.jyd"), "<missing>");
+  f_.Com(14).text = "焼入れ\u3000後";
+  Command4_Click(f_);
+  EXPECT_EQ(f_.MSG, "公差記号作図データを出力しました");
+  EXPECT_NE(Written("mokrav6.jyd").find(" 焼入れ\u3000後\r\n"), std::string::npos);
+}
+
+// A row of the tolerance table that holds a control character would be
+// refused by the tool: the tab writes nothing.
+TEST_F(BlankTest, TableRowWithAControlCharacterIsRefused) {
+  Put("公差.dat", platform::ToCp932("H6/0/+0.006\t/0\r\nH6/3/+0.006/0\r\n"));
+  Command4_Click(f_);
+  EXPECT_EQ(f_.MSG, std::string(params::kControlRefused) + "「H6/0/+0.006□/0」");
+  EXPECT_EQ(Bytes("mokrav6.jyd"), "<missing>");
+}
+
 // A blank after the code of a coded entry never reaches the tool.
 TEST_F(BlankTest, BlankInTheDescriptionOfACodedEntryIsAllowed) {
   f_.Com(37).text = "WA:ｱｰｸ 溶接";
@@ -115,6 +183,12 @@ TEST_F(BlankTest, BlankInTheDescriptionOfACodedEntryIsAllowed) {
   EXPECT_EQ(f_.MSG, "溶接記号データを出力しました");
   EXPECT_NE(Written("mokrav1.jyd").find(" WA 0 0 0 0 "), std::string::npos);
   EXPECT_EQ(f_.pendingHistory, "37 WA:ｱｰｸ 溶接\r\n");
+
+  f_.Com(30).text = "GE:円筒 研削";
+  Co22_Click(f_);
+  EXPECT_EQ(f_.MSG, "仕上げ記号データを出力しました");
+  EXPECT_EQ(Written("mokrav2.jyd"), "4 4 6 0 0 GE - 12.5 25 -- --\r\n");
+  EXPECT_EQ(f_.pendingHistory, "37 WA:ｱｰｸ 溶接\r\n30 GE:円筒 研削\r\n");
 }
 
 // The tolerance tool reads the quoted note as the rest of the line: its

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "settings/tests/params_frame_util.h"
+#include "tests/support/expect_throw.h"
 
 namespace mokrav::testing {
 namespace {
@@ -61,15 +62,19 @@ TEST_F(FrameTest, RecordOffItsLayoutIsAProgrammingError) {
   static constexpr std::array<const char*, 3> kNames = {"T.a", "T.b", "T.c"};
   const params::OutputSpec out = {
       {"test.jyd", kNames}, "written", params::SuccessAt::BeforeWrite, {{"Com30"}}};
-  const params::Record drifted[] = {
-      {{"T.a", "1"}, {"T.b", "2"}},                              // a field short
-      {{"T.a", "1"}, {"T.c", "3"}, {"T.b", "2"}},                // two swapped
-      {{"T.a", "1"}, {"T.b", "2"}, {"T.c", "3"}, {"T.d", "4"}},  // one too many
+  const struct {
+    params::Record record;
+    const char* drift;
+  } drifted[] = {
+      {{{"T.a", "1"}, {"T.b", "2"}}, "has nothing as field 2 where its layout has T.c"},
+      {{{"T.a", "1"}, {"T.c", "3"}, {"T.b", "2"}}, "has T.c as field 1 where its layout has T.b"},
+      {{{"T.a", "1"}, {"T.b", "2"}, {"T.c", "3"}, {"T.d", "4"}}, "has T.d as field 3 where its layout has nothing"},
   };
   f_.Com(30).text = "new";
   f_.MSG = "before";
-  for (const params::Record& record : drifted) {
-    EXPECT_THROW(params::WriteRecord(f_, out, record), std::logic_error);
+  for (const auto& d : drifted) {
+    EXPECT_THROW_SAYING(params::WriteRecord(f_, out, d.record), std::logic_error,
+                        std::string("the record of test.jyd ") + d.drift);
   }
   EXPECT_EQ(f_.MSG, "before");
   EXPECT_EQ(OtherEntries(), 0);

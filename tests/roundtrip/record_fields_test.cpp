@@ -6,6 +6,7 @@
 // run with one line naming the field and leaves the host's file alone.
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,11 @@ const std::vector<ToolFields>& Tools() {
 const struct {
   const char* text;
   const char* name;
-} kBreaking[] = {{",", "a comma"}, {"\"", "a double quote"}, {"\t", "a tab"}, {"\v", "a vertical tab"}};
+  bool control;  // refused in any parameter text, not only in this record's
+} kBreaking[] = {{",", "a comma", false},
+                 {"\"", "a double quote", false},
+                 {"\t", "a tab", true},
+                 {"\v", "the control character U+000B", true}};
 
 // The parameter file with field `index` of its first line set to `value`.
 std::string WithField(const std::string& file, std::size_t index, const std::string& value) {
@@ -142,9 +147,17 @@ class RecordFields : public WindowRoundTrip {
       EXPECT_EQ(run.outputBytes, run.hostBytes);
       EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << run.errors;
       EXPECT_EQ(run.errors.rfind(std::string(t.tab.tool) + ": ", 0), 0u) << run.errors;
-      EXPECT_NE(run.errors.find("(field " + std::to_string(field.index) + ") holds"), std::string::npos)
-          << run.errors;
-      EXPECT_NE(run.errors.find("\"" + key + "\" record"), std::string::npos) << run.errors;
+      if (breaking.control) {
+        // Refused as in every parameter text, before the field is read.
+        EXPECT_NE(run.errors.find(": field " + std::to_string(field.index) + " of the parameter line ("),
+                  std::string::npos)
+            << run.errors;
+        EXPECT_NE(run.errors.find("holds " + std::string(breaking.name)), std::string::npos) << run.errors;
+      } else {
+        EXPECT_NE(run.errors.find("(field " + std::to_string(field.index) + ") holds"), std::string::npos)
+            << run.errors;
+        EXPECT_NE(run.errors.find("\"" + key + "\" record"), std::string::npos) << run.errors;
+      }
     }
   }
 
@@ -209,6 +222,59 @@ TEST_F(RecordFields, SolidLineTypes) {
 }
 
 TEST_F(RecordFields, TextTypes) { ExpectFields(&ToolFields::textTypes, "cn"); }
+
+// A text field of each tool, and the name a failure gives it.
+const std::map<std::string, std::pair<std::size_t, std::string>> kTextFields = {
+    {"MOKRAVW", {12, "WeldParams.processCode"}},   {"MOKRAVF", {5, "FinishParams.processCode"}},
+    {"MOKRAVG", {7, "GeomTolParams.toleranceValue"}}, {"MOKRAVR", {10, "HoleParams.holeSize"}},
+    {"MOKRAVL", {3, "BalloonParams.text1"}},        {"MOKRAVT", {22, "ToleranceParams.quotedText"}},
+    {"MOKRAVP", {8, "SectionParams.letter1"}},      {"MOKRAVB", {3, "TitleBlockParams.text1"}},
+};
+
+// A control character in a text of a hand-edited file (a tab pasted from a
+// spreadsheet cell) fails the run with one line naming the field, and the
+// host's file stays as it was; a full-width blank is an ordinary character.
+TEST_F(RecordFields, ControlCharactersInATextFailTheRun) {
+  const struct {
+    const char* text;
+    const char* name;
+  } controls[] = {{"\t", "a tab"}, {"\v", "the control character U+000B"}, {"\x1B", "the control character U+001B"}};
+  for (const ToolFields& t : Tools()) {
+    SCOPED_TRACE(t.tab.tool);
+    const auto& [index, name] = kTextFields.at(t.tab.tool);
+    const std::string file = Drawn(t);
+    for (const auto& control : controls) {
+      SCOPED_TRACE(control.name);
+      // The tolerance tool's note runs to the end of the line: a control
+      // character after a blank in it is still in that field.
+      const std::string text = std::string(index == 22 ? "A B" : "A") + control.text + "B";
+      const ToolRun run = DrawnWith(t, file, {{0, index}}, text, t.host);
+      EXPECT_EQ(run.exitCode, 1);
+      EXPECT_EQ(run.outputBytes, run.hostBytes);
+      EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << run.errors;
+      EXPECT_NE(run.errors.find(std::string(t.tab.tool) + ": field " + std::to_string(index) +
+                                " of the parameter line (" + name + ") holds " + control.name),
+                std::string::npos)
+          << run.errors;
+    }
+    const ToolRun run = DrawnWith(t, file, {{0, index}}, "Ａ\u3000Ｂ", t.host);
+    EXPECT_EQ(run.errors.find("holds"), std::string::npos) << run.errors;
+  }
+}
+
+// The rows of the tolerance table that follow the record are drawn too.
+TEST_F(RecordFields, ControlCharacterInATableRowFailsTheRun) {
+  const ToolFields& t = Tools()[5];
+  ASSERT_EQ(std::string(t.tab.tool), "MOKRAVT");
+  std::string file = Drawn(t);
+  const std::size_t row = file.find("\r\n") + 2;
+  file.insert(file.find('/', row), "\t");
+  const ToolRun run = RunNamedTool(t.tab.tool, t.tab.words, t.host, {{t.tab.paramFile, file}});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.outputBytes, run.hostBytes);
+  EXPECT_NE(run.errors.find("MOKRAVT: table row 1 of the parameter file holds a tab"), std::string::npos)
+      << run.errors;
+}
 
 }  // namespace
 }  // namespace mokrav::roundtrip

@@ -8,7 +8,9 @@
 namespace balloon {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVL", .capacity = 100, .parameterWord = 1},
+    .run = {.name = "MOKRAVL", .capacity = 100, .parameterWord = 1,
+            .usage = "EXCHANGE-FILE mokrav5.jyd",
+            .fields = paramfile::balloon::kNames},
     .textTypeFields = {{paramfile::balloon::kTextType, "the text type"}},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},

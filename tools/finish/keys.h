@@ -8,7 +8,9 @@
 namespace finish {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVF", .capacity = 100, .parameterWord = 3},
+    .run = {.name = "MOKRAVF", .capacity = 100, .parameterWord = 3,
+            .usage = "EXCHANGE-FILE N N mokrav2.jyd",
+            .fields = paramfile::finish::kNames},
     .textTypeFields = {{paramfile::finish::kTextType, "the text type"}},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},

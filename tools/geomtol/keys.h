@@ -8,7 +8,9 @@
 namespace geomtol {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVG", .capacity = 100, .parameterWord = 4},
+    .run = {.name = "MOKRAVG", .capacity = 100, .parameterWord = 4,
+            .usage = "EXCHANGE-FILE DIRECTION X X mokrav3.jyd",
+            .fields = paramfile::geomtol::kNames},
     .textTypeFields = {{paramfile::geomtol::kDatumTextType, "the datum text type"},
                        {paramfile::geomtol::kValueTextType, "the value text type"},
                        {paramfile::geomtol::kLimitTextType, "the limit text type"}},

@@ -2,12 +2,15 @@
 // parameter file is named (exchange::ToolKeys).
 #pragma once
 
+#include "exchange/params/hole.h"
 #include "exchange/tools.h"
 
 namespace hole {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVR", .capacity = 100, .parameterWord = 1},
+    .run = {.name = "MOKRAVR", .capacity = 100, .parameterWord = 1,
+            .usage = "EXCHANGE-FILE mokrav4.jyd",
+            .fields = paramfile::hole::kNames},
     .points = {
         {.key = "hp1 ", .blanks = 3, .point = 1},
         {.key = "hp2 ", .blanks = 3, .point = 2},

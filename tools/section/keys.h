@@ -8,7 +8,9 @@
 namespace section {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVP", .capacity = 100, .parameterWord = 1},
+    .run = {.name = "MOKRAVP", .capacity = 100, .parameterWord = 1,
+            .usage = "EXCHANGE-FILE mokrav7.jyd KIND",
+            .fields = paramfile::section::kNames},
     .textTypeFields = {{paramfile::section::kTextType, "the text type"}},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},

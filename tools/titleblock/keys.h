@@ -8,7 +8,9 @@
 namespace titleblock {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVB", .capacity = 100, .parameterWord = 1},
+    .run = {.name = "MOKRAVB", .capacity = 100, .parameterWord = 1,
+            .usage = "EXCHANGE-FILE mokrav8.jyd",
+            .fields = paramfile::titleblock::kNames},
     .textTypeFields = {{paramfile::titleblock::kTextType, "the text type"}},
     .points = {
         {.key = "hp1-", .blanks = 2, .point = 1},

@@ -8,7 +8,10 @@
 namespace tolerance {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVT", .capacity = 300, .parameterWord = 4},
+    .run = {.name = "MOKRAVT", .capacity = 300, .parameterWord = 4,
+            .usage = "EXCHANGE-FILE X X KIND mokrav6.jyd AXIS",
+            .fields = paramfile::tolerance::kNames,
+            .tableRows = true},
     .textTypeFields = {{paramfile::tolerance::kTextType, "the text type"},
                        {paramfile::tolerance::kToleranceTextType, "the tolerance text type"}},
     // The tolerance text type's record is checked first: when both fields

@@ -15,6 +15,8 @@ using exchange::PointRecord;
 using exchange::Slot;
 using exchange::ToolError;
 
+using Slots = std::array<Slot, 9>;  // Slots[0] is record 5
+
 std::string Line(const Point& a, const Point& b) { return LineRecord(a.x, a.y, b.x, b.y); }
 
 }  // namespace
@@ -46,20 +48,17 @@ ArrowMode DecideLinearLayout(LinearPick& pick, double T, const Params& p, double
   return mode;
 }
 
-DimensionLines LinearLines(const LinearPick& pick, ArrowMode mode, double T, const Params& p, double S) {
-  const double x1 = pick.p1.x, y1 = pick.p1.y, x2 = pick.p2.x, y2 = pick.p2.y;
-  const double x3 = pick.p3.x, y3 = pick.p3.y, x4 = pick.p4.x, y4 = pick.p4.y;
-  const double g = p.extensionGap, o = p.extensionOvershoot, U = p.arrowLength;
-  const bool h = pick.horizontal;
-  DimensionLines out;
-  auto& slot = out.lines;  // slot[0] is record 5
+namespace {
 
-  // Extension lines: each runs from its point toward the dimension line,
-  // on whichever side of the point the line lies; none from a point that
-  // is the dimension line's place itself.
+// Records 5 and 6: the extension lines from the two points to the dimension line.
+void LinearExtensionLines(const LinearPick& pick, const Params& p, double S, Slots& slot) {
+  const double x3 = pick.p3.x, y3 = pick.p3.y;
+  const double g = p.extensionGap, o = p.extensionOvershoot;
+  // Each runs on whichever side of its point the dimension line lies; none
+  // leaves a point that is the dimension line's place itself.
   auto extension = [&](const Point& pk) -> Slot {
     if (pk.x == x3 && pk.y == y3) return {};
-    if (h) {
+    if (pick.horizontal) {
       if (pk.y < y3) return LineRecord(pk.x, pk.y + S * g, pk.x, y3 + S * o);
       return LineRecord(pk.x, y3 - S * o, pk.x, pk.y - S * g);
     }
@@ -68,58 +67,79 @@ DimensionLines LinearLines(const LinearPick& pick, ArrowMode mode, double T, con
   };
   slot[0] = extension(pick.p1);
   slot[1] = extension(pick.p2);
+}
 
-  out.dimension = h ? LineRecord(x1, y3, x2, y3) : LineRecord(x3, y1, x3, y2);
-
-  if (p.dotArrow == 1) {
-    slot[2] = h ? PointRecord(x1, y3) : PointRecord(x3, y2);
-    slot[3] = h ? PointRecord(x2, y3) : PointRecord(x3, y1);
-  } else {
-    const double a = exchange::Radians(p.arrowAngle);
-    const double b = S * U * std::sin(a);
-    const double c = S * U * std::cos(a);
-    const bool outside = pick.M < 2 * U * S || mode == ArrowMode::kOutsideBoth;
-    if (h) {
-      const double c1 = outside ? x1 - c : x1 + c;
-      const double c2 = outside ? x2 + c : x2 - c;
-      slot[2] = LineRecord(x1, y3, c1, y3 + b);
-      slot[3] = LineRecord(x1, y3, c1, y3 - b);
-      slot[4] = LineRecord(x2, y3, c2, y3 + b);
-      slot[5] = LineRecord(x2, y3, c2, y3 - b);
-    } else {
-      const double c2 = outside ? y2 + c : y2 - c;
-      const double c1 = outside ? y1 - c : y1 + c;
-      slot[2] = LineRecord(x3, y2, x3 - b, c2);
-      slot[3] = LineRecord(x3, y2, x3 + b, c2);
-      slot[4] = LineRecord(x3, y1, x3 - b, c1);
-      slot[5] = LineRecord(x3, y1, x3 + b, c1);
-    }
-    if (outside) {
-      // Outside arrows sit on tails beyond the points, except at the end
-      // whose tail is the line to the text.
-      const double t = 1.2 * U * S;
-      const std::string tail1 = h ? LineRecord(x1, y3, x1 - t, y3) : LineRecord(x3, y1, x3, y1 - t);
-      const std::string tail2 = h ? LineRecord(x2, y3, x2 + t, y3) : LineRecord(x3, y2, x3, y2 + t);
-      const double a1 = h ? x1 : y1, a2 = h ? x2 : y2, a4 = h ? x4 : y4;
-      if (a4 > a2) {
-        slot[6] = tail1;
-      } else if (a4 < a1) {
-        slot[6] = tail2;
-      } else if (mode == ArrowMode::kOutsideBoth) {
-        slot[6] = tail1;
-        slot[7] = tail2;
-      }
-    }
+// Records 11 and 12: the tails beyond the points that outside arrows sit on.
+void LinearTails(const LinearPick& pick, ArrowMode mode, double U, double S, Slots& slot) {
+  const double x1 = pick.p1.x, y1 = pick.p1.y, x2 = pick.p2.x, y2 = pick.p2.y;
+  const double x3 = pick.p3.x, y3 = pick.p3.y;
+  const bool h = pick.horizontal;
+  const double t = 1.2 * U * S;
+  const std::string tail1 = h ? LineRecord(x1, y3, x1 - t, y3) : LineRecord(x3, y1, x3, y1 - t);
+  const std::string tail2 = h ? LineRecord(x2, y3, x2 + t, y3) : LineRecord(x3, y2, x3, y2 + t);
+  const double a1 = h ? x1 : y1, a2 = h ? x2 : y2, a4 = h ? pick.p4.x : pick.p4.y;
+  // None at the end whose tail is the line to the text.
+  if (a4 > a2) {
+    slot[6] = tail1;
+  } else if (a4 < a1) {
+    slot[6] = tail2;
+  } else if (mode == ArrowMode::kOutsideBoth) {
+    slot[6] = tail1;
+    slot[7] = tail2;
   }
+}
 
-  // The dimension line runs on under a text that stands outside.
-  if (h) {
+// Records 7 to 12: dots or arrows at the dimension line's two ends.
+void LinearEnds(const LinearPick& pick, ArrowMode mode, const Params& p, double S, Slots& slot) {
+  const bool h = pick.horizontal;
+  // Point 1's end comes first on a horizontal dimension, point 2's on a vertical one.
+  const Point first = h ? Point{pick.p1.x, pick.p3.y} : Point{pick.p3.x, pick.p2.y};
+  const Point second = h ? Point{pick.p2.x, pick.p3.y} : Point{pick.p3.x, pick.p1.y};
+  if (p.dotArrow == 1) {
+    slot[2] = PointRecord(first.x, first.y);
+    slot[3] = PointRecord(second.x, second.y);
+    return;
+  }
+  // The arrows turn outward, onto tails, when the value is shorter than two
+  // arrows or the text fits between them and the arrows do not. Inside,
+  // each end's barbs open toward the other end.
+  const double U = p.arrowLength;
+  const bool outside = pick.M < 2 * U * S || mode == ArrowMode::kOutsideBoth;
+  using exchange::Axis;
+  const Axis towardSecond = h ? Axis::kPlusX : Axis::kMinusY;
+  const Axis towardFirst = h ? Axis::kMinusX : Axis::kPlusY;
+  const exchange::BarbOffsets o = exchange::AxisBarbOffsets(S * U, p.arrowAngle);
+  const auto a = exchange::AxisBarbs(first, outside ? towardFirst : towardSecond, o.along, o.across);
+  const auto b = exchange::AxisBarbs(second, outside ? towardSecond : towardFirst, o.along, o.across);
+  slot[2] = Line(first, a.end1);
+  slot[3] = Line(first, a.end2);
+  slot[4] = Line(second, b.end1);
+  slot[5] = Line(second, b.end2);
+  if (outside) LinearTails(pick, mode, U, S, slot);
+}
+
+// Record 13: the dimension line run on under a text that stands outside.
+void LinearRunOn(const LinearPick& pick, double T, Slots& slot) {
+  const double x1 = pick.p1.x, y1 = pick.p1.y, x2 = pick.p2.x, y2 = pick.p2.y;
+  const double x3 = pick.p3.x, y3 = pick.p3.y, x4 = pick.p4.x, y4 = pick.p4.y;
+  if (pick.horizontal) {
     if (x4 > x2) slot[8] = LineRecord(x2, y3, x4 + T, y3);
     if (x4 < x1) slot[8] = LineRecord(x1, y3, x4 - T, y3);
   } else {
     if (y4 > y2) slot[8] = LineRecord(x3, y1, x3, y4 + T);
     if (y4 < y1) slot[8] = LineRecord(x3, y4 - T, x3, y2);
   }
+}
+
+}  // namespace
+
+DimensionLines LinearLines(const LinearPick& pick, ArrowMode mode, double T, const Params& p, double S) {
+  DimensionLines out;
+  LinearExtensionLines(pick, p, S, out.lines);
+  out.dimension = pick.horizontal ? LineRecord(pick.p1.x, pick.p3.y, pick.p2.x, pick.p3.y)
+                                  : LineRecord(pick.p3.x, pick.p1.y, pick.p3.x, pick.p2.y);
+  LinearEnds(pick, mode, p, S, out.lines);
+  LinearRunOn(pick, T, out.lines);
   return out;
 }
 
@@ -154,7 +174,7 @@ AlignedFrame ReadAlignedFrame(const Point& p1, const Point& p2, const Point& p3)
 // Extension lines toward the side of p3. Picked left to right the
 // dimension line's end against point 1 tells the side; otherwise the sign
 // of the offset does.
-void AlignedExtensionLines(const AlignedFrame& f, const Params& p, double S, std::array<Slot, 9>& slot) {
+void AlignedExtensionLines(const AlignedFrame& f, const Params& p, double S, Slots& slot) {
   const double x1 = f.p1.x, y1 = f.p1.y, x2 = f.p2.x, y2 = f.p2.y;
   const double dx = f.dx, dy = f.dy, L = f.L;
   const Point& E1 = f.E1;
@@ -176,7 +196,7 @@ void AlignedExtensionLines(const AlignedFrame& f, const Params& p, double S, std
 // Dots at the dimension line's ends, or arrows: inside, or outside with
 // tails when the line is too short for them or the value stands between
 // the arrows without room.
-void AlignedArrows(const AlignedFrame& f, double Vw, const Params& p, double S, std::array<Slot, 9>& slot) {
+void AlignedArrows(const AlignedFrame& f, double Vw, const Params& p, double S, Slots& slot) {
   const double U = p.arrowLength;
   const double L = f.L;
   const Point& E1 = f.E1;

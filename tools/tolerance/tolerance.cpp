@@ -65,7 +65,7 @@ Params ReadParams(const std::vector<std::string>& f) {
   // A note typed with blanks arrives as several fields: it is all of them.
   std::string quoted = f[param::kQuotedText];
   for (std::size_t i = param::kQuotedText + 1; i < f.size(); ++i) quoted += " " + f[i];
-  p.quotedText = quoted == "--" ? std::string() : quoted;
+  p.quotedText = quoted == param::kNotGiven ? std::string() : quoted;
   return p;
 }
 
@@ -106,9 +106,9 @@ std::vector<std::string> LookUpRow(const std::vector<std::string>& rows, double 
 Tolerance ChooseTolerance(const Params& p, const std::vector<std::string>& rows, double value) {
   Tolerance t;
   if (p.ownTolerance == 1) {
-    t.single = p.upperDeviation == "--";
+    t.single = p.upperDeviation == param::kNotGiven;
     if (!t.single) t.upper = p.upperDeviation;
-    if (p.lowerDeviation != "--") t.lower = p.lowerDeviation;
+    if (p.lowerDeviation != param::kNotGiven) t.lower = p.lowerDeviation;
   } else if (IsNoTolerance(p.fitClass)) {
     t.none = true;
   } else {
@@ -261,7 +261,8 @@ exchange::Output Diameter(const Run& run, const std::vector<exchange::Circle>& c
 exchange::Output Compute(const exchange::ToolInput& input) {
   using exchange::Word;
   if (input.words.size() < 6)
-    throw ToolError("the command line has " + std::to_string(input.words.size()) + " words; the tool needs six");
+    throw exchange::CommandLineError("the command line has " + std::to_string(input.words.size()) +
+                                     " words; the tool needs six");
   if (input.parameterLines.size() > kParameterCapacity)
     throw ToolError("the parameter file holds more than " + std::to_string(kParameterCapacity) + " lines");
   if (input.parameterLines.empty()) throw ToolError("the parameter file holds no parameter line");

@@ -8,7 +8,9 @@
 namespace weld {
 
 inline const exchange::ToolKeys kKeys{
-    .run = {.name = "MOKRAVW", .capacity = 100, .parameterWord = 6},
+    .run = {.name = "MOKRAVW", .capacity = 100, .parameterWord = 6,
+            .usage = "EXCHANGE-FILE X X N X X mokrav1.jyd",
+            .fields = paramfile::weld::kNames},
     .textTypeFields = {{paramfile::weld::kTextType, "the text type"}},
     .points = {
         {.key = "hp1", .blanks = 2, .point = 1},

@@ -12,9 +12,10 @@
 
 namespace weld {
 
-// The eleven texts of the parameter line, in the order of their text slots
-// (slot = id + 1).
-enum TextId : std::size_t {
+// The eleven texts of the parameter line, in the order of their text slots.
+// Scoped, so that no place in the parameter line (whose names these repeat)
+// can pick a text.
+enum class TextId {
   kBackDepth,
   kNearDepth,
   kBackLengthPitch,
@@ -26,15 +27,27 @@ enum TextId : std::size_t {
   kNearGrooveAngle,
   kNearRootGap,
   kBackRootGap,
-  kTextCount
+};
+inline constexpr std::size_t kTextCount = 11;
+
+// The text slot (counted from 1) that holds a text.
+constexpr int TextSlot(TextId id) { return static_cast<int>(id) + 1; }
+
+// One value per text, reached by the text's id only.
+template <typename T>
+struct PerText {
+  std::array<T, kTextCount> values{};
+
+  T& operator[](TextId id) { return values[static_cast<std::size_t>(id)]; }
+  const T& operator[](TextId id) const { return values[static_cast<std::size_t>(id)]; }
 };
 
 // The texts as they are written and their widths on the drawing (already
 // times the group scale). "-" gives the empty text and the width 0; the
 // process text is never measured.
 struct WeldTexts {
-  std::array<std::string, kTextCount> text;
-  std::array<double, kTextCount> width{};
+  PerText<std::string> text;
+  PerText<double> width;
 };
 
 // The texts from their parameter fields (given in TextId order): as typed
@@ -55,7 +68,10 @@ struct Frame {
   double Lp = 0;      // width of the wider length-pitch text
   double Xe = 0;      // right end of the reference line
   double kind = 0;    // weld kind as read; only 1 to 13 draw
-  double side = 0;    // 1 near, 2 back, 3 both; any other value both
+  // 1 near, 2 back, 3 both. Any other value draws the symbols and axis
+  // stacks of both sides but the depth and length-pitch texts of neither;
+  // the process text stands whatever the side.
+  double side = 0;
   double nearContour = 0;
   double backContour = 0;
   WeldTexts texts;
@@ -68,13 +84,13 @@ enum class Side { kNear, kBack };
 // symbol step leaves for the text step. An unset slot is an empty line.
 struct Drawing {
   std::array<exchange::Slot, 20> geometry;
-  std::array<exchange::Slot, 11> text;
+  std::array<exchange::Slot, kTextCount> text;
   double rise = 0;      // where a side's axis stack begins, paper mm
   double leftGap = 0;   // axis to the end of a depth text, paper mm
   double rightGap = 0;  // axis to the start of a length-pitch text, paper mm
 
   exchange::Slot& Geometry(int n) { return geometry[static_cast<std::size_t>(n - 1)]; }
-  exchange::Slot& Text(int n) { return text[static_cast<std::size_t>(n - 1)]; }
+  exchange::Slot& Text(TextId id) { return text[static_cast<std::size_t>(TextSlot(id) - 1)]; }
 };
 
 // The shift of the near side of a staggered weld: 2 S to the nearest whole

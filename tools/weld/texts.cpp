@@ -28,10 +28,22 @@ enum class Measure {
   kNone,     // the process text
 };
 
-constexpr std::array<Measure, kTextCount> kMeasures = {
-    Measure::kLength, Measure::kLength, Measure::kLength, Measure::kLength, Measure::kNone,
-    Measure::kFinish, Measure::kFinish, Measure::kLength, Measure::kLength, Measure::kRootGap,
-    Measure::kRootGap};
+Measure MeasureOf(TextId id) {
+  switch (id) {
+    case TextId::kProcess: return Measure::kNone;
+    case TextId::kNearFinish:
+    case TextId::kBackFinish: return Measure::kFinish;
+    case TextId::kNearRootGap:
+    case TextId::kBackRootGap: return Measure::kRootGap;
+    case TextId::kBackDepth:
+    case TextId::kNearDepth:
+    case TextId::kBackLengthPitch:
+    case TextId::kNearLengthPitch:
+    case TextId::kBackGrooveAngle:
+    case TextId::kNearGrooveAngle: break;
+  }
+  return Measure::kLength;
+}
 
 double MixedModeWidth(const std::string& text, Measure how, double W, double D, double S) {
   switch (how) {
@@ -53,21 +65,26 @@ double FullModeWidth(const std::string& text, Measure how, double W, double D, d
   return 0;
 }
 
+// Text `id` centred on the axis `a`, at the height y.
+void OnAxis(Drawing& d, const WeldTexts& t, TextId id, double a, double y) {
+  d.Text(id) = Text(a - t.width[id] / 2, y, kAxisDirection, t.text[id]);
+}
+
 void CommonNearStack(const Frame& f, Drawing& d, double r) {
   const WeldTexts& t = f.texts;
   const double a = f.X + f.shift;
   const double h = f.h;
   const double S = f.S;
   double m = 0;
-  if (!t.text[kNearRootGap].empty()) {
-    d.Text(10) = Text(a - t.width[kNearRootGap] / 2, f.Y - (h + r) * S, kAxisDirection, t.text[kNearRootGap]);
+  if (!t.text[TextId::kNearRootGap].empty()) {
+    OnAxis(d, t, TextId::kNearRootGap, a, f.Y - (h + r) * S);
     m = r + 2 * h;
   } else {
     m = r + h;
   }
   double c = 0;
-  if (!t.text[kNearGrooveAngle].empty()) {
-    d.Text(9) = Text(a - t.width[kNearGrooveAngle] / 2, f.Y - m * S, kAxisDirection, t.text[kNearGrooveAngle]);
+  if (!t.text[TextId::kNearGrooveAngle].empty()) {
+    OnAxis(d, t, TextId::kNearGrooveAngle, a, f.Y - m * S);
     c = m + 0.5;
   } else {
     c = m - h + 0.5;
@@ -75,7 +92,7 @@ void CommonNearStack(const Frame& f, Drawing& d, double r) {
   Contour(f, d, Side::kNear, c);
   // Any contour code moves the finish one more millimetre away, drawn or not.
   const double y = f.nearContour == 0 ? f.Y - (c + h) * S : f.Y - (c + 1 + h) * S;
-  d.Text(6) = Text(a - t.width[kNearFinish] / 2, y, kAxisDirection, t.text[kNearFinish]);
+  OnAxis(d, t, TextId::kNearFinish, a, y);
 }
 
 void CommonBackStack(const Frame& f, Drawing& d, double r) {
@@ -84,22 +101,22 @@ void CommonBackStack(const Frame& f, Drawing& d, double r) {
   const double h = f.h;
   const double S = f.S;
   double m = 0;
-  if (!t.text[kBackRootGap].empty()) {
-    d.Text(11) = Text(a - t.width[kBackRootGap] / 2, f.Y + r * S, kAxisDirection, t.text[kBackRootGap]);
+  if (!t.text[TextId::kBackRootGap].empty()) {
+    OnAxis(d, t, TextId::kBackRootGap, a, f.Y + r * S);
     m = r + h;
   } else {
     m = r;
   }
   double c = 0;
-  if (!t.text[kBackGrooveAngle].empty()) {
-    d.Text(8) = Text(a - t.width[kBackGrooveAngle] / 2, f.Y + m * S, kAxisDirection, t.text[kBackGrooveAngle]);
+  if (!t.text[TextId::kBackGrooveAngle].empty()) {
+    OnAxis(d, t, TextId::kBackGrooveAngle, a, f.Y + m * S);
     c = m + h + 0.5;
   } else {
     c = m + 0.5;
   }
   Contour(f, d, Side::kBack, c);
   const double y = f.backContour == 0 ? f.Y + c * S : f.Y + (c + 1) * S;
-  d.Text(7) = Text(a - t.width[kBackFinish] / 2, y, kAxisDirection, t.text[kBackFinish]);
+  OnAxis(d, t, TextId::kBackFinish, a, y);
 }
 
 // Kind 4: all three texts, empty or not; the root-gap row always counts.
@@ -108,17 +125,17 @@ void VeeStack(const Frame& f, Drawing& d, Side side, double r) {
   const double h = f.h;
   const double S = f.S;
   const bool near = side == Side::kNear;
-  const TextId root = near ? kNearRootGap : kBackRootGap;
-  const TextId groove = near ? kNearGrooveAngle : kBackGrooveAngle;
-  const TextId finish = near ? kNearFinish : kBackFinish;
+  const TextId root = near ? TextId::kNearRootGap : TextId::kBackRootGap;
+  const TextId groove = near ? TextId::kNearGrooveAngle : TextId::kBackGrooveAngle;
+  const TextId finish = near ? TextId::kNearFinish : TextId::kBackFinish;
   const double a = near ? f.X + f.shift : f.X;
   const double m = t.text[groove].empty() ? h : 2 * h;
   if (near) {
-    d.Text(10) = Text(a - t.width[root] / 2, f.Y - (h + r) * S, kAxisDirection, t.text[root]);
-    d.Text(9) = Text(a - t.width[groove] / 2, f.Y - (2 * h + r) * S, kAxisDirection, t.text[groove]);
+    OnAxis(d, t, root, a, f.Y - (h + r) * S);
+    OnAxis(d, t, groove, a, f.Y - (2 * h + r) * S);
   } else {
-    d.Text(11) = Text(a - t.width[root] / 2, f.Y + r * S, kAxisDirection, t.text[root]);
-    d.Text(8) = Text(a - t.width[groove] / 2, f.Y + (h + r) * S, kAxisDirection, t.text[groove]);
+    OnAxis(d, t, root, a, f.Y + r * S);
+    OnAxis(d, t, groove, a, f.Y + (h + r) * S);
   }
   Contour(f, d, side, m + r + 0.5);
   double y = 0;
@@ -127,7 +144,7 @@ void VeeStack(const Frame& f, Drawing& d, Side side, double r) {
   } else {
     y = f.backContour == 0 ? f.Y + (m + r) * S : f.Y + (m + r + 1) * S;
   }
-  d.Text(near ? 6 : 7) = Text(a - t.width[finish] / 2, y, kAxisDirection, t.text[finish]);
+  OnAxis(d, t, finish, a, y);
 }
 
 // Kind 10: its own contour, the finish starting at the axis, the root gap
@@ -139,13 +156,11 @@ void FilletStack(const Frame& f, Drawing& d, Side side) {
   FilletContour(f, d, side);
   if (side == Side::kNear) {
     const double a = f.X + f.shift;
-    d.Text(6) = Text(a, f.Y - (h + 1.52) * S, kAxisDirection, t.text[kNearFinish]);
-    d.Text(10) = Text(a - t.width[kNearRootGap] / 2, f.Y - (2 * h + 1.5) * S, kAxisDirection,
-                      t.text[kNearRootGap]);
+    d.Text(TextId::kNearFinish) = Text(a, f.Y - (h + 1.52) * S, kAxisDirection, t.text[TextId::kNearFinish]);
+    OnAxis(d, t, TextId::kNearRootGap, a, f.Y - (2 * h + 1.5) * S);
   } else {
-    d.Text(7) = Text(f.X, f.Y + 1.52 * S, kAxisDirection, t.text[kBackFinish]);
-    d.Text(11) = Text(f.X - t.width[kBackRootGap] / 2, f.Y + (h + 1.5) * S, kAxisDirection,
-                      t.text[kBackRootGap]);
+    d.Text(TextId::kBackFinish) = Text(f.X, f.Y + 1.52 * S, kAxisDirection, t.text[TextId::kBackFinish]);
+    OnAxis(d, t, TextId::kBackRootGap, f.X, f.Y + (h + 1.5) * S);
   }
 }
 
@@ -156,12 +171,13 @@ WeldTexts PrepareTexts(const std::array<std::string, kTextCount>& fields, bool f
   WeldTexts t;
   for (std::size_t i = 0; i < kTextCount; ++i) {
     if (!exchange::TextGiven(fields[i])) continue;
+    const auto id = static_cast<TextId>(i);
     if (fullWidth) {
-      t.text[i] = platform::ToFullWidth(fields[i]);
-      t.width[i] = FullModeWidth(t.text[i], kMeasures[i], W, D, S);
+      t.text[id] = platform::ToFullWidth(fields[i]);
+      t.width[id] = FullModeWidth(t.text[id], MeasureOf(id), W, D, S);
     } else {
-      t.text[i] = fields[i];
-      t.width[i] = MixedModeWidth(t.text[i], kMeasures[i], W, D, S);
+      t.text[id] = fields[i];
+      t.width[id] = MixedModeWidth(t.text[id], MeasureOf(id), W, D, S);
     }
   }
   return t;
@@ -186,15 +202,19 @@ void SideTexts(const Frame& f, Drawing& d) {
   const double S = f.S;
   // The near depth text stays where it is when the near side is staggered.
   if (f.side == 1 || f.side == 3) {
-    d.Text(2) = Text(f.X - (t.width[kNearDepth] + d.leftGap * S), f.Y - f.h * S, kAxisDirection,
-                     t.text[kNearDepth]);
-    d.Text(4) = Text(f.X + d.rightGap * S + f.shift, f.Y - f.h * S, kLongDirection, t.text[kNearLengthPitch]);
+    d.Text(TextId::kNearDepth) = Text(f.X - (t.width[TextId::kNearDepth] + d.leftGap * S), f.Y - f.h * S,
+                                      kAxisDirection, t.text[TextId::kNearDepth]);
+    d.Text(TextId::kNearLengthPitch) = Text(f.X + d.rightGap * S + f.shift, f.Y - f.h * S, kLongDirection,
+                                            t.text[TextId::kNearLengthPitch]);
   }
   if (f.side == 2 || f.side == 3) {
-    d.Text(1) = Text(f.X - (t.width[kBackDepth] + d.leftGap * S), f.Y, kBackDepthDirection, t.text[kBackDepth]);
-    d.Text(3) = Text(f.X + d.rightGap * S, f.Y, kLongDirection, t.text[kBackLengthPitch]);
+    d.Text(TextId::kBackDepth) = Text(f.X - (t.width[TextId::kBackDepth] + d.leftGap * S), f.Y,
+                                      kBackDepthDirection, t.text[TextId::kBackDepth]);
+    d.Text(TextId::kBackLengthPitch) =
+        Text(f.X + d.rightGap * S, f.Y, kLongDirection, t.text[TextId::kBackLengthPitch]);
   }
-  d.Text(5) = Text(f.X + (3.5 + 2 * f.W / 3) * S + f.Lp, f.Y - f.h * S / 2, kLongDirection, t.text[kProcess]);
+  d.Text(TextId::kProcess) = Text(f.X + (3.5 + 2 * f.W / 3) * S + f.Lp, f.Y - f.h * S / 2, kLongDirection,
+                                  t.text[TextId::kProcess]);
 }
 
 void TailLines(const Frame& f, Drawing& d) {

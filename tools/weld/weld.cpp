@@ -120,14 +120,14 @@ Frame Place(const Request& r, const Leader& l) {
   const auto& width = fr.texts.width;
 
   // The symbol axis leaves room for the wider depth text left of it.
-  const double backDepth = width[kBackDepth];
-  const double nearDepth = width[kNearDepth];
+  const double backDepth = width[TextId::kBackDepth];
+  const double nearDepth = width[TextId::kNearDepth];
   if (backDepth == 0 && nearDepth == 0) {
     fr.X = l.C.x + 10 * S;
   } else {
     fr.X = l.C.x + Larger(backDepth, nearDepth) + 6 * S;
   }
-  fr.Lp = Larger(width[kBackLengthPitch], width[kNearLengthPitch]);
+  fr.Lp = Larger(width[TextId::kBackLengthPitch], width[TextId::kNearLengthPitch]);
   fr.Xe = fr.X + 4 * S + fr.Lp;
   return fr;
 }

@@ -193,7 +193,7 @@ TEST_F(BalloonRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const auto with = Replaced;
   const std::string tooMany = FilledTo(note, 101);
   const std::vector<FailureCase> failures = {
-      {"no parameter file word", "the command line has no word 1", note, noteLine, "jwc_temp.txt"},
+      {"no parameter file word", "the command line has no word 1 (it has 1); usage: MOKRAVL EXCHANGE-FILE mokrav5.jyd", note, noteLine, "jwc_temp.txt"},
       {"no parameter file", "the parameter file: cannot open mokrav9.jyd",
        note, std::nullopt, "jwc_temp.txt mokrav9.jyd"},
       {"no exchange file", "the exchange file: cannot open nofile.txt", note, noteLine, "nofile.txt mokrav5.jyd"},

@@ -182,7 +182,7 @@ TEST_F(FinishRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
   const std::string tooMany = FilledTo(good, 101);
   const std::vector<FailureCase> failures = {
-      {"a missing command-line word", "the command line has no word 3", good, params, "jwc_temp.txt 1 2"},
+      {"a missing command-line word", "the command line has no word 3 (it has 3); usage: MOKRAVF EXCHANGE-FILE N N mokrav2.jyd", good, params, "jwc_temp.txt 1 2"},
       {"word 1 not a number", "command-line word 1 \"x\" is not a number",
        good, params, "jwc_temp.txt x 2 mokrav2.jyd"},
       {"word 2 not a number", "command-line word 2 \"-\" is not a number",

@@ -277,7 +277,7 @@ TEST_F(GeomTolRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   const std::string tooMany = FilledTo(good, 101);
   const std::string direct = Host("0", {"hp1   10 0", "hp2-  10 50", "hp3-  30 99"});
   const std::vector<FailureCase> failures = {
-      {"four command-line words", "the command line has no word 4", good, params, "jwc_temp.txt 0 0 0"},
+      {"four command-line words", "the command line has no word 4 (it has 4); usage: MOKRAVG EXCHANGE-FILE DIRECTION X X mokrav3.jyd", good, params, "jwc_temp.txt 0 0 0"},
       {"no parameter file", "the parameter file: cannot open mokrav3.jyd", good, std::nullopt, Args("0")},
       {"no exchange file", "the exchange file: cannot open nofile.txt", good, params, "nofile.txt 0 0 0 mokrav3.jyd"},
       {"more than 100 items", "the exchange file holds more than 100 items", tooMany, params, Args("0")},

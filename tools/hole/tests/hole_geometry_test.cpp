@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "exchange/exchange.h"
+#include "tests/support/expect_throw.h"
 #include "tools/hole/hole.h"
 
 namespace {
@@ -41,7 +42,8 @@ TEST(HolePlan, RowsAndCounts) {
   }
   // The limit counts the holes a row would draw.
   EXPECT_EQ(hole::DrawPlanView(Plan("4", 10000.999, 1, 0)).outline.size(), 10000u);
-  EXPECT_THROW(hole::DrawPlanView(Plan("4", 10001, 1, 0)), exchange::ToolError);
+  EXPECT_THROW_SAYING(hole::DrawPlanView(Plan("4", 10001, 1, 0)), exchange::ToolError,
+                      "a row of 10001 holes is more than the 10000 a row may hold");
 }
 
 TEST(HolePlan, ZeroPitchesPutTheRowsOnOneLine) {
@@ -70,8 +72,10 @@ TEST(HolePlan, ThreadPrefixesAndNegativeSizes) {
   const hole::Groups both = hole::DrawPlanView(Plan("mM4", 1, 0, 0));
   EXPECT_EQ(both.threadFlag, hole::kThread);
   EXPECT_EQ(both.thin, (Records{"ci 0 0  1.7 0 0"}));
-  EXPECT_THROW(hole::DrawPlanView(Plan("Mm4", 1, 0, 0)), exchange::ToolError);
-  EXPECT_THROW(hole::DrawPlanView(Plan("m", 1, 0, 0)), exchange::ToolError);
+  EXPECT_THROW_SAYING(hole::DrawPlanView(Plan("Mm4", 1, 0, 0)), exchange::ToolError,
+                      "\"Mm4\" without its thread prefix \"m4\" is not a number");
+  EXPECT_THROW_SAYING(hole::DrawPlanView(Plan("m", 1, 0, 0)), exchange::ToolError,
+                      "\"m\" without its thread prefix \"\" is not a number");
   // A negative size gives a negative radius, after one blank only.
   const hole::Groups negative = hole::DrawPlanView(Plan("-10", 1, 0, 0));
   EXPECT_EQ(negative.outline, (Records{"ci 0 0 -5 0 0"}));
@@ -144,8 +148,10 @@ TEST(HoleCircles, OnlyTheLargestPositiveRadiusCounts) {
   EXPECT_EQ(hole::LargestCircleRadius(t), 0);
   t = exchange::ItemsFromText("ci 0 0 3\r\nci a b 7 0 90\r\nci 0 0 5\r\ncx 1 1\r\n", 100);
   EXPECT_EQ(hole::LargestCircleRadius(t), 7);
-  EXPECT_THROW(hole::LargestCircleRadius(exchange::ItemsFromText("ci 0 0\r\n", 100)), exchange::ToolError);
-  EXPECT_THROW(hole::LargestCircleRadius(exchange::ItemsFromText("ci 0 0 -\r\n", 100)), exchange::ToolError);
+  EXPECT_THROW_SAYING(hole::LargestCircleRadius(exchange::ItemsFromText("ci 0 0\r\n", 100)), exchange::ToolError,
+                      "\"ci 0 0\" lacks its radius");
+  EXPECT_THROW_SAYING(hole::LargestCircleRadius(exchange::ItemsFromText("ci 0 0 -\r\n", 100)), exchange::ToolError,
+                      "the radius of the circle item \"ci 0 0 -\" \"-\" is not a number");
   EXPECT_EQ(hole::DrawCross(7, 0.5).centre, (Records{"0 7.5 0 -7.5", "-7.5 0 7.5 0"}));
 }
 

@@ -311,7 +311,7 @@ TEST_F(HoleRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
   const std::string tooMany = FilledTo(good, 101);
   const std::vector<FailureCase> failures = {
-      {"one command-line word", "the command line has no word 1", good, plan, "jwc_temp.txt"},
+      {"one command-line word", "the command line has no word 1 (it has 1); usage: MOKRAVR EXCHANGE-FILE mokrav4.jyd", good, plan, "jwc_temp.txt"},
       {"no parameter file", "the parameter file: cannot open mokrav9.jyd", good, plan, "jwc_temp.txt mokrav9.jyd"},
       {"no exchange file", "the exchange file: cannot open nofile.txt", good, plan, "nofile.txt mokrav4.jyd"},
       {"more than 100 items", "the exchange file holds more than 100 items", tooMany, plan, ""},

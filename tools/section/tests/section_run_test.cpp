@@ -268,7 +268,7 @@ TEST_F(SectionRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   auto field = [&](const std::string& line) { return line + "\r\n"; };
   const std::string tooMany = FilledTo(good, 101);
   const std::vector<FailureCase> failures = {
-      {"no section kind", "the command line has no word 2", good, params, "jwc_temp.txt mokrav7.jyd"},
+      {"no section kind", "the command line has no word 2 (it has 2); usage: MOKRAVP EXCHANGE-FILE mokrav7.jyd KIND", good, params, "jwc_temp.txt mokrav7.jyd"},
       {"a section kind that is not a number", "the section kind (command-line word 2) \"A\" is not a number",
        good, params, "jwc_temp.txt mokrav7.jyd A"},
       {"no exchange file", "the exchange file: cannot open nofile.txt", good, params, "nofile.txt mokrav7.jyd 1"},

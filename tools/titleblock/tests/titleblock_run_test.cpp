@@ -211,7 +211,7 @@ TEST_F(TitleBlockRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   auto with = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
   const std::string tooMany = FilledTo(good, 101);
   const std::vector<FailureCase> failures = {
-      {"one command-line word", "the command line has no word 1", good, params, "jwc_temp.txt"},
+      {"one command-line word", "the command line has no word 1 (it has 1); usage: MOKRAVB EXCHANGE-FILE mokrav8.jyd", good, params, "jwc_temp.txt"},
       {"no parameter file", "the parameter file: cannot open mokrav9.jyd",
        good, std::nullopt, "jwc_temp.txt mokrav9.jyd"},
       {"no exchange file", "the exchange file: cannot open nofile.txt", good, params, "nofile.txt mokrav8.jyd"},

@@ -265,7 +265,7 @@ TEST_F(ToleranceRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
     std::string name, message, exchange, record, rows, args;
   };
   std::vector<Failure> failures = {
-      {"five command-line words", "the command line has 5 words; the tool needs six",
+      {"five command-line words", "the command line has 5 words; the tool needs six; usage: MOKRAVT EXCHANGE-FILE X X KIND mokrav6.jyd AXIS",
        good, record, kH7, "jwc_temp.txt 0 0 0 mokrav6.jyd"},
       {"no such exchange file", "the exchange file: cannot open nofile.txt",
        good, record, kH7, "nofile.txt 0 0 0 mokrav6.jyd 0"},

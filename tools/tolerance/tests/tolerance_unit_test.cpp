@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "exchange/exchange.h"
+#include "tests/support/expect_throw.h"
 #include "tools/tolerance/keys.h"
 #include "tools/tolerance/tolerance.h"
 
@@ -26,10 +27,12 @@ TEST(Rounding, WorksOnTheStoredValueWithAHalfToEven) {
 
 TEST(Lookup, EachRowOpensTheRangeOfTheNext) {
   const std::vector<std::string> rows = {"H7/3/+0.010/0", "H7/6/+0.012/0"};
-  EXPECT_THROW(tolerance::LookUpRow(rows, 3), exchange::ToolError);
+  EXPECT_THROW_SAYING(tolerance::LookUpRow(rows, 3), exchange::ToolError,
+                      "no tolerance-table row in the parameter file covers the size 3");
   EXPECT_EQ(tolerance::LookUpRow(rows, 3.001)[2], "+0.012");
   EXPECT_EQ(tolerance::LookUpRow(rows, 6)[2], "+0.012");
-  EXPECT_THROW(tolerance::LookUpRow(rows, 6.5), exchange::ToolError);
+  EXPECT_THROW_SAYING(tolerance::LookUpRow(rows, 6.5), exchange::ToolError,
+                      "no tolerance-table row in the parameter file covers the size 6.5");
   // The first matching pair wins, and rows after it are never read.
   const std::vector<std::string> more = {"H7/3/a/0", "H7/6/b/0", "H7/6/c/0", "broken"};
   EXPECT_EQ(tolerance::LookUpRow(more, 5)[2], "b");

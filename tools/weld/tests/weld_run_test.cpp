@@ -659,7 +659,7 @@ TEST_F(WeldRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
   cutShort.erase(cutShort.rfind(' '));
   const std::string bent = Bent("0 0", "10 10", "30 10");
   const std::vector<FailureCase> failures = {
-      {"six command-line words", "the command line has no word 6", good, params, "jwc_temp.txt 0 0 0 0 0"},
+      {"six command-line words", "the command line has no word 6 (it has 6); usage: MOKRAVW EXCHANGE-FILE X X N X X mokrav1.jyd", good, params, "jwc_temp.txt 0 0 0 0 0"},
       {"word 3 not a number", "command-line word 3 \"x\" is not a number",
        good, params, "jwc_temp.txt 0 0 x 0 0 mokrav1.jyd"},
       {"no parameter file", "the parameter file: cannot open mokrav9.jyd",

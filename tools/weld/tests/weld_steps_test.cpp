@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "exchange/exchange.h"
+#include "exchange/params/weld.h"
+#include "tests/support/expect_throw.h"
 #include "tools/weld/steps.h"
 
 namespace weld {
@@ -195,8 +197,8 @@ TEST(WeldContours, AnUnknownContourCodeDrawsNothingButMovesTheFinish) {
   AxisStack(f, d, Side::kBack, Stack::kCommon, 3);
   EXPECT_FALSE(d.Geometry(16).has_value());
   EXPECT_FALSE(d.Geometry(17).has_value());
-  EXPECT_EQ(*d.Text(6), "ch 100 42.5 1000000000000000 0  \"");
-  EXPECT_EQ(*d.Text(7), "ch 100 54.5 1000000000000000 0  \"");
+  EXPECT_EQ(*d.Text(TextId::kNearFinish), "ch 100 42.5 1000000000000000 0  \"");
+  EXPECT_EQ(*d.Text(TextId::kBackFinish), "ch 100 54.5 1000000000000000 0  \"");
 }
 
 TEST(WeldContours, FilletArcsJoinTheEndsOfTheFlatLine) {
@@ -237,12 +239,23 @@ TEST(WeldContours, FilletArcsJoinTheEndsOfTheFlatLine) {
   }
 }
 
+// The texts share their names with the parameter line's fields but not
+// their numbers: a field's place picks neither a text nor its slot.
+template <typename Key>
+concept PicksAWidth = requires(PerText<double> width, Key key) { width[key]; };
+template <typename Key>
+concept PicksASlot = requires(Drawing d, Key key) { d.Text(key); };
+static_assert(PicksAWidth<TextId> && PicksASlot<TextId>);
+static_assert(!PicksAWidth<paramfile::weld::Field> && !PicksASlot<paramfile::weld::Field>);
+static_assert(!PicksAWidth<std::size_t> && !PicksASlot<int>);
+
 TEST(WeldTexts, WidthsByKindOfTextAndMode) {
   // Fields in slot order: back depth, near depth, back and near length-pitch,
   // process, near and back finish, back and near groove angle, near and
   // back root gap.
   const std::array<std::string, kTextCount> fields = {"6", "①", "30(2)-100", "-", "WA", "CG", "G",
                                                       "60°", "", "12", "2"};
+  using enum TextId;
   const WeldTexts mixed = PrepareTexts(fields, false, 3, 0.5, 2);
   EXPECT_EQ(mixed.text[kNearDepth], "①");
   EXPECT_DOUBLE_EQ(mixed.width[kBackDepth], 2 * 1.0);           // half-width "6" is 1
@@ -280,7 +293,8 @@ TEST(WeldFrame, StaggerShiftRoundsHalvesToEven) {
   EXPECT_EQ(StaggerShift(true, 20000), 40000);  // beyond a 16-bit integer, still drawn
   EXPECT_EQ(StaggerShift(false, 1.75), 0);
   EXPECT_EQ(StaggerShift(false, 1e308), 0);
-  EXPECT_THROW(StaggerShift(true, 1e308), exchange::ToolError);
+  EXPECT_THROW_SAYING(StaggerShift(true, 1e308), exchange::ToolError,
+                      "the staggered shift of the near side is too large");
 }
 
 }  // namespace
