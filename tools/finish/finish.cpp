@@ -365,6 +365,7 @@ struct Request {
   exchange::LineAndTextRecords header;
 };
 
+// The request, read and checked before any pick is looked at.
 Request Read(const exchange::ToolInput& input) {
   using exchange::FieldLabel;
   using exchange::Word;

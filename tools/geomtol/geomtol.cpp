@@ -135,6 +135,7 @@ struct Request {
   exchange::LineAndTextRecords header;
 };
 
+// The request, read and checked before any point is.
 Request Read(const exchange::ToolInput& input) {
   Request r;
   r.direction = exchange::Word(input.words, 1);
@@ -159,6 +160,7 @@ struct Placement {
   TextSizes sizes;
 };
 
+// The picks first, so that a missing point fails before the full-width field.
 Placement Place(const Request& r) {
   const auto& f = r.f;
   const exchange::HostValues& host = r.start.host;

@@ -85,6 +85,7 @@ struct Request {
   std::string outlineLayer, thinLayer, centreLayer;
 };
 
+// The kind's fields, every circle, the host's values, then the pens and layers.
 Request Read(const exchange::ToolInput& input) {
   Request r;
   const std::vector<std::string> fields = input.Fields();

@@ -119,6 +119,7 @@ void ReadHeader(const std::array<std::string, param::kFieldCount>& f, Request& r
   r.textLayer = style.Layer(f[param::kTextLayer], FieldLabel("the text layer", param::kTextLayer));
 }
 
+// The fields and the section kind, then the host's values and the headers.
 Request Read(const exchange::ToolInput& input) {
   using exchange::FieldLabel;
   using exchange::IntegerField;
