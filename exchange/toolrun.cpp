@@ -45,10 +45,10 @@ void CheckNoControl(const ToolInput& input, const ToolSpec& tool) {
   const std::string& record = tool.tableRows ? input.parameterLines.front() : input.ParameterLine();
   const std::vector<std::string> fields = SplitWords(record);
   const std::size_t count = tool.fields.size();
-  for (std::size_t n = 0; n < fields.size(); ++n) {
-    // Fields past the record's last are never read, unless that last one
-    // runs to the end of the line.
-    if (n >= count && !(tool.tableRows && count > 0)) break;
+  // Fields past the record's last are never read, unless that last one
+  // runs to the end of the line.
+  const std::size_t read = tool.tableRows && count > 0 ? fields.size() : std::min(fields.size(), count);
+  for (std::size_t n = 0; n < read; ++n) {
     const std::optional<char32_t> c = platform::FirstControl(fields[n]);
     if (!c) continue;
     const std::size_t field = std::min(n, count - 1);

@@ -39,6 +39,21 @@ class BlankTest : public DrawTest {
     const std::string bytes = Bytes(file);
     return bytes == "<missing>" ? bytes : platform::FromCp932(bytes);
   }
+  // A fresh start, `text` typed into the box and the tab's draw button
+  // pressed: nothing may be written or remembered. Returns the message.
+  std::string RefusedClick(const Tab& tab, int box, const std::string& text) {
+    TearDown();
+    f_ = Form();
+    SetUp();
+    tab.setUp(f_);
+    f_.Com(box).text = text;
+    const std::vector<std::string> items = f_.Com(box).items;
+    Click(f_, tab.button);
+    EXPECT_EQ(Bytes(tab.file), "<missing>");
+    EXPECT_EQ(f_.pendingHistory, "");
+    EXPECT_EQ(f_.Com(box).items, items);
+    return f_.MSG;
+  }
 };
 
 TEST_F(BlankTest, InnerBlankInAFieldIsRefusedAndNothingIsWrittenOrRemembered) {
@@ -68,23 +83,14 @@ TEST_F(BlankTest, InnerBlankInAFieldIsRefusedAndNothingIsWrittenOrRemembered) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    TearDown();
-    f_ = Form();
-    SetUp();
-    row.tab.setUp(f_);
-    f_.Com(row.box).text = row.text;
-    const std::vector<std::string> items = f_.Com(row.box).items;
-    Click(f_, row.tab.button);
+    const std::string message = RefusedClick(row.tab, row.box, row.text);
     // The arrow is checked as a number first; every other text names the
     // blank.
     if (row.box == 59) {
-      EXPECT_EQ(f_.MSG, params::kNoArrowLength);
+      EXPECT_EQ(message, params::kNoArrowLength);
     } else {
-      EXPECT_EQ(f_.MSG, std::string(params::kBlankRefused) + "「" + row.named + "」");
+      EXPECT_EQ(message, std::string(params::kBlankRefused) + "「" + row.named + "」");
     }
-    EXPECT_EQ(Bytes(row.tab.file), "<missing>");
-    EXPECT_EQ(f_.pendingHistory, "");
-    EXPECT_EQ(f_.Com(row.box).items, items);
   }
 }
 
@@ -136,18 +142,9 @@ TEST_F(BlankTest, ControlCharacterInATextIsRefusedAndNothingIsWrittenOrRemembere
   for (const auto& row : rows) {
     for (const char* control : {"\t", "\v", "\x1B", "\x7F", "\u0085"}) {
       SCOPED_TRACE(std::string(row.name) + ", character " + std::to_string(static_cast<unsigned char>(*control)));
-      TearDown();
-      f_ = Form();
-      SetUp();
-      row.tab.setUp(f_);
-      f_.Com(row.box).text = std::string(row.before) + control + row.after;
-      const std::vector<std::string> items = f_.Com(row.box).items;
-      Click(f_, row.tab.button);
+      const std::string message = RefusedClick(row.tab, row.box, std::string(row.before) + control + row.after);
       const std::string named = *row.named ? row.named : row.after;
-      EXPECT_EQ(f_.MSG, std::string(params::kControlRefused) + "「" + row.before + "□" + named + "」");
-      EXPECT_EQ(Bytes(row.tab.file), "<missing>");
-      EXPECT_EQ(f_.pendingHistory, "");
-      EXPECT_EQ(f_.Com(row.box).items, items);
+      EXPECT_EQ(message, std::string(params::kControlRefused) + "「" + row.before + "□" + named + "」");
     }
   }
 }
