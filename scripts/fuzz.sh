@@ -7,6 +7,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
+# libFuzzer takes 0 seconds as no limit at all: a run must always end.
+case "$seconds" in
+  '' | *[!0-9]*) seconds=bad ;;
+esac
+if [ "$seconds" = bad ] || [ "$seconds" -eq 0 ]; then
+  echo "FUZZ_SECONDS must be a positive whole number of seconds, not \"${FUZZ_SECONDS}\"" >&2
+  exit 2
+fi
 
 # clang and the runtime that holds libFuzzer.
 bash scripts/deps.sh clang libclang-rt-dev

@@ -2,6 +2,7 @@
 // rows it copies from the tolerance table "公差.dat" in the host folder.
 #include <string>
 
+#include "platform/textfile.h"
 #include "settings/tests/params_frame_util.h"
 
 namespace mokrav::testing {
@@ -272,13 +273,8 @@ TEST_F(ToleranceTest, ShippedTableRowsReachTheFile) {
   Command4_Click(f_);
   EXPECT_EQ(f_.MSG, kDone);
   std::string rows;
-  const std::string text = platform::FromCp932(table);
-  for (std::size_t at = 0; at < text.size();) {
-    std::size_t end = text.find("\r\n", at);
-    std::string line = text.substr(at, end - at);
+  for (const std::string& line : platform::SplitLines(platform::FromCp932(table)))
     if (line.rfind("H7/", 0) == 0) rows += line + "\r\n";
-    at = end + 2;
-  }
   EXPECT_EQ(Written(), Record("H7", "1") + "\r\n" + rows + "\r\n");
   EXPECT_NE(rows.find("H7/30/+0.021/0\r\n"), std::string::npos);
 }
