@@ -1,9 +1,38 @@
 #include "exchange/exchange.h"
 
+#include <optional>
+
+#include "platform/cp932.h"
 #include "platform/numtext.h"
 #include "platform/textfile.h"
 
 namespace exchange {
+
+std::string Visible(std::string_view text) {
+  static const char kHex[] = "0123456789ABCDEF";
+  auto shown = [](std::string& out, unsigned code) {
+    out += "\\x";
+    out += kHex[(code >> 4) & 0xF];
+    out += kHex[code & 0xF];
+  };
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::optional<platform::Utf8Char> c = platform::Utf8CharAt(text, i);
+    if (!c) {
+      shown(out, static_cast<unsigned char>(text[i]));
+      ++i;
+      continue;
+    }
+    if (const std::optional<char32_t> control = platform::ControlAt(text, i))
+      shown(out, static_cast<unsigned>(*control));
+    else
+      out.append(text.substr(i, c->length));
+    i += c->length;
+  }
+  return out;
+}
 
 std::vector<std::string> Split(const std::string& text, const std::string& sep) {
   std::vector<std::string> parts;
@@ -114,7 +143,12 @@ namespace {
 std::vector<std::string> CoordinateTexts(const std::map<int, PickedPoint>& points, int point) {
   const std::string name = "point " + std::to_string(point);
   auto it = points.find(point);
-  if (it == points.end() || !it->second.given) throw ToolError(name + " was not picked");
+  if (it == points.end() || !it->second.given) {
+    const char mark = it == points.end() ? 0 : it->second.otherMark;
+    if (mark == ' ') throw ToolError(name + " was picked without the \"-\" mark it needs");
+    if (mark == '-') throw ToolError(name + " was picked with the \"-\" mark, which it must not have");
+    throw ToolError(name + " was not picked");
+  }
   if (!it->second.wellFormed)
     throw ToolError(name + " \"" + it->second.item + "\" does not have its coordinates where expected");
   return Split(it->second.coords, " ");
@@ -133,6 +167,29 @@ double HostValues::XAt(int point) const {
   return Number(CoordinateTexts(points, point)[0], "the x of point " + std::to_string(point));
 }
 
+namespace {
+
+// An item that a point's test would take but for its mark ("hp2 " to the
+// test "hp2-") and that no test of that point takes as it is: the point
+// remembers the mark it came with.
+void NoteOtherMark(const std::string& item, const std::vector<PointTest>& tests, std::map<int, PickedPoint>& points) {
+  auto takes = [&](int point) {
+    for (const PointTest& t : tests)
+      if (t.point == point && HasKey(item, t.key)) return true;
+    return false;
+  };
+  for (const PointTest& test : tests) {
+    if (test.key.empty()) continue;
+    const char mark = test.key.back();
+    if (mark != ' ' && mark != '-') continue;
+    std::string other = test.key;
+    other.back() = mark == ' ' ? '-' : ' ';
+    if (HasKey(item, other) && !takes(test.point)) points[test.point].otherMark = other.back();
+  }
+}
+
+}  // namespace
+
 HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
   HostValues v;
   for (const auto& t : keys.textTypes) v.text[t];
@@ -147,6 +204,7 @@ HostValues ReadHostValues(const ItemTable& table, const KeySet& keys) {
         if (HasKey(item, "hch")) v.text[t].height = SizeElement(item, t);
       }
     }
+    NoteOtherMark(item, keys.points, v.points);
     for (const PointTest& test : keys.points) {
       if (!HasKey(item, test.key)) continue;
       auto parts = Split(item, std::string(static_cast<std::size_t>(test.blanks), ' '));

@@ -7,17 +7,27 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exchange/params/markers.h"
 
 namespace exchange {
 
+// A message as a tool may write it to a terminal: every control character
+// (platform::ControlAt) and every byte that is no part of valid UTF-8 shown
+// as "\x" and two uppercase hex digits (ESC "\x1B", U+0085 "\x85", a stray
+// byte 0x9B "\x9B"), so that a quoted item or file name can neither steer
+// the terminal, nor hide text, nor end the line. All else, the backslash
+// included, stays as it is.
+std::string Visible(std::string_view text);
+
 // Every failure of a tool's run: one line that says why. The run then ends
-// with the exchange file as the host wrote it.
+// with the exchange file as the host wrote it. The text is made Visible
+// here: what() is a C string, and a NUL that a message quotes would end it.
 class ToolError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit ToolError(std::string_view what) : std::runtime_error(Visible(what)) {}
 };
 
 // A command line that lacks a word the tool needs: the run fails as for any
@@ -109,6 +119,10 @@ struct PickedPoint {
   std::string coords;  // the text after the blank run; empty when never given
   bool wellFormed = false;
   bool given = false;
+  // For a point not given: the mark (' ' or '-') of an item of its number
+  // that came with the other mark than the tool reads it by ("hp2 " where
+  // only "hp2-" is read), so the message can say so; 0 when none came.
+  char otherMark = 0;
 };
 
 struct Point {
@@ -132,7 +146,8 @@ struct HostValues {
 
   // W, D and CH of a text type field; all 0 when the host listed none.
   const TextSize& Text(const std::string& typeField) const;
-  // The point's x and y; ToolError when it never came or is malformed.
+  // The point's x and y; ToolError when it never came, came only with the
+  // other mark, or is malformed.
   Point At(int point) const;
   // The point's x alone, for a point whose y is never used: it need not
   // be there. ToolError as for At otherwise.

@@ -118,11 +118,10 @@ int RunTool(int argc, char** argv, const ToolSpec& tool, const Compute& compute)
   } catch (const std::exception& e) {
     std::string why = e.what();
     if (dynamic_cast<const CommandLineError*>(&e)) why += "; " + Usage(tool);
-    // One line, whatever the message quotes: a quoted exchange item may
-    // hold line ends of its own.
-    for (char& c : why)
-      if (c == '\r' || c == '\n') c = ' ';
-    std::cerr << tool.name << ": " << why << "\n";
+    // One whole line that only shows, whatever the message quotes: an
+    // exchange item or a file name may hold line ends, terminal controls
+    // or bytes that are no text.
+    std::cerr << Visible(std::string(tool.name) + ": " + why) << "\n";
   } catch (...) {
     std::cerr << tool.name << ": the run failed\n";
   }

@@ -50,9 +50,9 @@ using Compute = std::function<Output(const ToolInput&)>;
 
 // Reads word 0's exchange file and the parameter file, runs the computation
 // and replaces the exchange file with its output. On any failure: one line
-// on stderr, exit code 1, the exchange file untouched; a missing word also
-// shows the usage. The one word "--help" prints the usage alone on stdout
-// and reads nothing. Returns the exit code.
+// on stderr (made Visible), exit code 1, the exchange file untouched; a
+// missing word also shows the usage. The one word "--help" prints the usage
+// alone on stdout and reads nothing. Returns the exit code.
 int RunTool(int argc, char** argv, const ToolSpec& tool, const Compute& compute);
 
 // The same run on given words, for tests: the files are taken relative to

@@ -148,31 +148,36 @@ std::string Hex(char32_t c) {
 
 }  // namespace
 
+std::optional<Utf8Char> Utf8CharAt(std::string_view utf8, std::size_t i) {
+  const auto b = static_cast<unsigned char>(utf8[i]);
+  std::size_t extra;
+  char32_t c;
+  if (b < 0x80) { c = b; extra = 0; }
+  else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; extra = 1; }
+  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; extra = 2; }
+  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; extra = 3; }
+  else return std::nullopt;
+  for (std::size_t k = 1; k <= extra; ++k) {
+    if (i + k >= utf8.size()) return std::nullopt;
+    const auto t = static_cast<unsigned char>(utf8[i + k]);
+    if ((t & 0xC0) != 0x80) return std::nullopt;
+    c = (c << 6) | (t & 0x3F);
+  }
+  // Overlong forms (a "." or a line end in disguise), UTF-16 halves and
+  // values beyond the last character are broken text, not characters.
+  static const char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+  if (c < kLeast[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
+  return Utf8Char{c, extra + 1};
+}
+
 std::u32string Utf8ToU32(const std::string& utf8) {
   std::u32string out;
   std::size_t i = 0;
   while (i < utf8.size()) {
-    unsigned char b = static_cast<unsigned char>(utf8[i]);
-    int extra;
-    char32_t c;
-    if (b < 0x80) { c = b; extra = 0; }
-    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; extra = 1; }
-    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; extra = 2; }
-    else if ((b & 0xF8) == 0xF0) { c = b & 0x07; extra = 3; }
-    else throw std::runtime_error("broken UTF-8 text");
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= utf8.size()) throw std::runtime_error("broken UTF-8 text");
-      unsigned char t = static_cast<unsigned char>(utf8[i + k]);
-      if ((t & 0xC0) != 0x80) throw std::runtime_error("broken UTF-8 text");
-      c = (c << 6) | (t & 0x3F);
-    }
-    // Overlong forms (a "." or a line end in disguise), UTF-16 halves and
-    // values beyond the last character are broken text, not characters.
-    static const char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kLeast[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
-      throw std::runtime_error("broken UTF-8 text");
-    out += c;
-    i += extra + 1;
+    const std::optional<Utf8Char> c = Utf8CharAt(utf8, i);
+    if (!c) throw std::runtime_error("broken UTF-8 text");
+    out += c->value;
+    i += c->length;
   }
   return out;
 }
@@ -224,7 +229,7 @@ std::optional<char32_t> FirstUnencodable(const std::string& utf8) {
   return std::nullopt;
 }
 
-std::optional<char32_t> ControlAt(const std::string& utf8, std::size_t i) {
+std::optional<char32_t> ControlAt(std::string_view utf8, std::size_t i) {
   const auto c = static_cast<unsigned char>(utf8[i]);
   if (c < 0x20 || c == 0x7F) return c;
   // U+0080 to U+009F are C2 80 to C2 9F in UTF-8; no other character's

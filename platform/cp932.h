@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -33,7 +34,7 @@ std::optional<char32_t> FirstUnencodable(const std::string& utf8);
 // reaches a drawing shows as nothing or as a blank that is none.
 std::optional<char32_t> FirstControl(const std::string& utf8);
 // The control character whose UTF-8 bytes begin at byte i, if one does.
-std::optional<char32_t> ControlAt(const std::string& utf8, std::size_t i);
+std::optional<char32_t> ControlAt(std::string_view utf8, std::size_t i);
 
 // Code page 932 bytes to UTF-8. Never fails: a stray byte comes back as
 // U+FFFD, and *replaced (when given) tells how many were replaced.
@@ -45,6 +46,14 @@ std::string FromCp932(const std::string& bytes, std::size_t* replaced = nullptr)
 std::size_t Cp932Length(const std::string& utf8);
 
 // UTF-8 helpers.
+// The character whose UTF-8 bytes begin at byte i and how many bytes it
+// takes; none where the bytes there are no character (a stray or cut
+// sequence, an overlong form, a UTF-16 half, a value past U+10FFFF).
+struct Utf8Char {
+  char32_t value;
+  std::size_t length;
+};
+std::optional<Utf8Char> Utf8CharAt(std::string_view utf8, std::size_t i);
 std::u32string Utf8ToU32(const std::string& utf8);  // throws std::runtime_error on broken UTF-8
 std::string U32ToUtf8(const std::u32string& text);
 std::size_t CharCount(const std::string& utf8);  // characters, not bytes

@@ -93,8 +93,13 @@ TEST(HostValues, PickedPointsByTheirMark) {
   EXPECT_EQ(v.At(4).y, 2);
   // Four blanks: the x is empty.
   EXPECT_THROW_SAYING(v.At(2), ToolError, "the x of point 2 \"\" is not a number");
+  // A point there with the other mark than the tool reads it by is not
+  // given, and its message says what is wrong with it.
   EXPECT_FALSE(v.Given(3));  // "hp3-" is not a test of this tool
-  EXPECT_THROW_SAYING(v.At(3), ToolError, "point 3 was not picked");
+  EXPECT_THROW_SAYING(v.At(3), ToolError, "point 3 was picked with the \"-\" mark, which it must not have");
+  EXPECT_THROW_SAYING(ReadHostValues(Table({"hp4   1 2"}), FinishKeys()).At(4), ToolError,
+                      "point 4 was picked without the \"-\" mark it needs");
+  EXPECT_EQ(ReadHostValues(Table({"hp4-  1 2", "hp4   3 4"}), FinishKeys()).At(4).x, 1);
   EXPECT_THROW_SAYING(v.At(5), ToolError, "point 5 was not picked");
   auto dash = ReadHostValues(Table({"hp1-  10.5 -20"}), FinishKeys());
   EXPECT_EQ(dash.At(1).x, 10.5);

@@ -12,6 +12,7 @@
 
 namespace fs = std::filesystem;
 using namespace exchange;
+using namespace std::string_literals;
 
 namespace {
 
@@ -122,12 +123,57 @@ TEST_F(ToolRun, MainReportsOneLineAndExitsNonZero) {
   EXPECT_EQ(RunTool(3, argv, kSpec, Echo), 1);
   std::string err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(err, "TEST: point 1 was not picked\n");
-  // A quoted item with line ends inside, quoted back in the message: still one line.
-  platform::ReplaceFile("jwc_temp.txt", "\"hp1 x\r\ny\"\r\n");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(RunTool(3, argv, kSpec, Echo), 1);
-  err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(err.find_first_of("\r\n"), err.size() - 1) << err;
   platform::ReplaceFile("jwc_temp.txt", "lg2\r\nhp1   3 4\r\n");
   EXPECT_EQ(RunTool(3, argv, kSpec, Echo), 0);
+}
+
+// What a message quotes from the exchange file or the command line can hold
+// any byte. The line must show each control character (and each byte that
+// is no UTF-8) as \xNN, so that none retitles or clears the terminal, hides
+// text written before it, cuts the line short or breaks it in two; all else
+// it quotes, the backslash of a Windows folder included, stays as it is.
+TEST_F(ToolRun, MainShowsEveryControlCharacterItQuotes) {
+  struct Case {
+    const char* name;
+    std::string exchange;  // bytes
+    std::vector<std::string> words;
+    std::string line;  // the whole stderr line
+  } cases[] = {
+      {"terminal controls in an item", "lg2\r\nhp1 \x1B]0;pwned\x07\x1B[2J 10 0\r\n",
+       {"jwc_temp.txt", "p.jyd"},
+       "TEST: point 1 \"hp1 \\x1B]0;pwned\\x07\\x1B[2J 10 0\" does not have its coordinates where expected\n"},
+      {"backspaces over a number", "lg2\r\nhp1   1\b\b\b\bOK 0\r\n", {"jwc_temp.txt", "p.jyd"},
+       "TEST: the x of point 1 \"1\\x08\\x08\\x08\\x08OK\" is not a number\n"},
+      // what() is a C string: the text after the NUL must still be there.
+      {"a NUL", "lg0\0\r\nhp1   3 4\r\n"s, {"jwc_temp.txt", "p.jyd"},
+       "TEST: the current layer group \"\\x00\" is not one of 0 to 9 and a to f\n"},
+      {"line ends inside a quoted item", "\"hp1 x\r\ny\"\r\n", {"jwc_temp.txt", "p.jyd"},
+       "TEST: point 1 \"hp1 x\\x0D\\x0Ay\" does not have its coordinates where expected\n"},
+      {"the parameter file's name", "lg2\r\n", {"jwc_temp.txt", "p\x1B[2J.jyd"},
+       "TEST: the parameter file: cannot open p\\x1B[2J.jyd: No such file or directory\n"},
+      // U+0085 is a control character; a lone 0x9B is none, but a terminal
+      // may take it for one.
+      {"a C1 control and a byte that is no UTF-8", "lg2\r\n", {"jwc_temp.txt", "p\xC2\x85\x9B\x7F.jyd"},
+       "TEST: the parameter file: cannot open p\\x85\\x9B\\x7F.jyd: No such file or directory\n"},
+      {"a command-line word", "lg2\r\n", {"jwc_temp.txt", "p.jyd", "\x1B[31m1"},
+       "TEST: command-line word 2 \"\\x1B[31m1\" is not a number\n"},
+      {"a Windows folder and Japanese", "lg2\r\n", {"jwc_temp.txt", "p.jyd", "c:\\jww\\溶接"},
+       "TEST: command-line word 2 \"c:\\jww\\溶接\" is not a number\n"},
+  };
+  auto wordTwo = [](const ToolInput& in) {
+    if (in.words.size() > 2) Number(in.words[2], "command-line word 2");
+    return Echo(in);
+  };
+  platform::ReplaceFile("p.jyd", "x\r\n");
+  for (const auto& c : cases) {
+    platform::ReplaceFileBytes("jwc_temp.txt", c.exchange);
+    std::vector<std::string> args{"TEST"};
+    args.insert(args.end(), c.words.begin(), c.words.end());
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunTool(static_cast<int>(argv.size()), argv.data(), kSpec, wordTwo), 1) << c.name;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.line) << c.name;
+    EXPECT_EQ(platform::ReadBytes("jwc_temp.txt"), c.exchange) << c.name;
+  }
 }

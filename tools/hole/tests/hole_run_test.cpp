@@ -348,7 +348,7 @@ TEST_F(HoleRun, EveryFailureLeavesTheExchangeFileAsTheHostWroteIt) {
        with("hs 1 1", "hs y 1"), cross, ""},
       {"a scale that is no number, in a plan view", "the scale of layer group 0 \"y\" is not a number",
        with("hs 1 1", "hs y 1"), plan, ""},
-      {"no point 1 (its \"-\" form does not count)", "point 1 was not picked",
+      {"point 1 only in its \"-\" form", "point 1 was picked with the \"-\" mark, which it must not have",
        with("hp1   0 0", "hp1-  0 0"), plan, ""},
       {"point 1 with four blanks", "the x of point 1 \"\" is not a number", with("hp1   0 0", "hp1    0 0"), plan, ""},
       {"point 1 without its y", "point 1 \"hp1   0\" lacks its y coordinate",
