@@ -1,11 +1,14 @@
 #include "platform/textfile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 #include "platform/cp932.h"
@@ -229,9 +232,74 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// The names the new bytes of `file` pass through on their way into place:
+// ".<file>.<pid>-<n>.tmp", one per run and per replace within it, so that
+// runs started at once never share one (a shared name lets one run rename
+// the other's bytes into place and leaves the other nothing to rename).
+class StagingNames {
+ public:
+  StagingNames(const std::filesystem::path& folder, const std::string& file)
+      : folder_(folder), prefix_("." + file + ".") {}
+
+  // A name no run of this process has used yet.
+  std::filesystem::path Next() const {
+    static std::atomic<unsigned long> counter{0};
+    return folder_ / (prefix_ + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
+  }
+
+  // Removes what killed runs left: a staging name whose process no longer
+  // exists can belong to no run still going, and the fixed name ".<file>.tmp"
+  // of earlier versions. A live run's name is never touched. Best effort: a
+  // folder that cannot be read or written is refused later, by the replace.
+  void ClearLeftovers() const {
+    ::unlink((folder_ / (prefix_ + "tmp")).c_str());
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+      const std::string name = it->path().filename().string();
+      if (name.size() <= prefix_.size() + 4 || !name.starts_with(prefix_) || !name.ends_with(".tmp")) continue;
+      const std::string middle = name.substr(prefix_.size(), name.size() - prefix_.size() - 4);
+      long pid = 0;
+      unsigned long n = 0;
+      const char* const last = middle.data() + middle.size();
+      auto [dash, pidEc] = std::from_chars(middle.data(), last, pid);
+      if (pidEc != std::errc() || pid <= 0 || dash == last || *dash != '-') continue;
+      auto [rest, nEc] = std::from_chars(dash + 1, last, n);
+      if (nEc != std::errc() || rest != last) continue;
+      if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) ::unlink(it->path().c_str());
+    }
+  }
+
+ private:
+  std::filesystem::path folder_;
+  std::string prefix_;
+};
+
+// A fresh staging name for an unnamed file: linked under a name no other
+// run uses, retried while a leftover of an earlier process with our pid is
+// in the way. Empty with errno set when it cannot be linked.
+std::filesystem::path LinkStaged(const StagingNames& names, const std::string& self) {
+  for (int tries = 0; tries < 100; ++tries) {
+    std::filesystem::path name = names.Next();
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return name;
+    if (errno != EEXIST) break;
+  }
+  return {};
+}
+
+// A fresh staging file created under a name no other run uses; its
+// descriptor, or -1 with errno set.
+int CreateStaged(const StagingNames& names, mode_t mode, std::filesystem::path& name) {
+  for (int tries = 0; tries < 100; ++tries) {
+    name = names.Next();
+    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
 }  // namespace
 
-void ReplaceFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+void ReplaceFileBytes(const std::filesystem::path& path, const std::string& bytes, Staging staging) {
   const std::filesystem::path target = LinkTarget(path);
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
@@ -242,20 +310,18 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   struct stat st;
   const bool exists = ::stat(target.c_str(), &st) == 0;
   const mode_t mode = exists ? (st.st_mode & 07777) : 0644;
-  // The name the new bytes pass through on their way into place. It is
-  // fixed, so a run killed while it is linked leaves a file that the next
-  // run removes first.
-  const std::filesystem::path staging = folder / ("." + target.filename().string() + ".tmp");
-  ::unlink(staging.c_str());
+  const StagingNames names(folder, target.filename().string());
+  names.ClearLeftovers();
 
   // An unnamed file: until it is linked, a killed run leaves nothing.
   // It is linked through /proc, so it needs /proc.
-  bool unnamed = ::access("/proc/self/fd", X_OK) == 0;
+  bool unnamed = staging == Staging::kUnnamedWherePossible && ::access("/proc/self/fd", X_OK) == 0;
   int fd = unnamed ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
+  std::filesystem::path staged;  // the staging name while it holds our bytes
   if (fd < 0) {
     if (unnamed && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) throw SystemError(Doing::kWrite, path);
     unnamed = false;
-    fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    fd = CreateStaged(names, mode, staged);
     if (fd < 0) throw SystemError(Doing::kWrite, path);
   }
   if (exists) ::fchmod(fd, mode);
@@ -267,25 +333,28 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
     // A file that does not exist yet is linked straight into place.
     if (!exists && ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
       placed = true;
-    } else if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, staging.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+    } else if ((staged = LinkStaged(names, self)).empty()) {
       ok = false;
       code = errno;
     }
   }
   // The rename follows the link at once (the file is closed only after it),
-  // so a kill between the two is as unlikely as it can be made.
-  if (ok && !placed && ::rename(staging.c_str(), target.c_str()) != 0) {
-    ok = false;
-    code = errno;
+  // so a kill between the two is as unlikely as it can be made; a name left
+  // by a kill is cleared by the next replace, its process being gone.
+  if (ok && !placed) {
+    if (::rename(staged.c_str(), target.c_str()) == 0) {
+      staged.clear();  // the name is the file's now
+    } else {
+      ok = false;
+      code = errno;
+    }
   }
   if (::close(fd) != 0 && ok) {
     ok = false;
     code = errno;
   }
-  if (!ok) {
-    if (!placed) ::unlink(staging.c_str());
-    throw FileError(Doing::kWrite, path, std::strerror(code), code);
-  }
+  if (!staged.empty()) ::unlink(staged.c_str());
+  if (!ok) throw FileError(Doing::kWrite, path, std::strerror(code), code);
   SyncFolder(folder);
 }
 

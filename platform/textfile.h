@@ -64,15 +64,24 @@ std::vector<std::string> ReadItems(const std::filesystem::path& path);
 // written to an unnamed temporary file in the same folder, flushed, then
 // put in place by a rename, so the file always holds its old or its new
 // bytes and a run killed on the way leaves no temporary file behind (where
-// the file system has no unnamed files, a fixed hidden name beside the file
-// is used and the next replace removes a leftover first). A symbolic link
-// is followed: its target is replaced and the link kept. Throws
-// EncodeError before touching anything when the text cannot be encoded, and
-// FileError naming the path when the file cannot be written.
+// the file system has no unnamed files, a hidden name beside the file is
+// used). The hidden name a file passes through is its run's own, so runs
+// started at once on one file never take each other's bytes: each that
+// returns has put its own in place, the last of them stays. Such names
+// left by a run that was killed are removed by the next replace. A
+// symbolic link is followed: its target is replaced and the link kept.
+// Throws EncodeError before touching anything when the text cannot be
+// encoded, and FileError naming the path when the file cannot be written.
 void ReplaceFile(const std::filesystem::path& path, const std::string& utf8);
 
+// How the new bytes are held before they are put in place. The suite
+// always takes the first; tests choose the second to go the way a file
+// system without unnamed files (or a system without /proc) makes it go.
+enum class Staging { kUnnamedWherePossible, kNamedOnly };
+
 // As ReplaceFile, with bytes that are written unchanged.
-void ReplaceFileBytes(const std::filesystem::path& path, const std::string& bytes);
+void ReplaceFileBytes(const std::filesystem::path& path, const std::string& bytes,
+                      Staging staging = Staging::kUnnamedWherePossible);
 
 // Append UTF-8 text encoded in code page 932 in one write; creates the file
 // when it does not exist. Throws EncodeError before writing anything when the

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -311,6 +312,88 @@ TEST(TextFile, AReplaceKilledAtAnyMomentLeavesOldOrNewBytesAndNoTemporaryFile) {
   // A leftover needs a kill between the link and the rename, two calls
   // apart: it must stay a rare event, not the rule.
   EXPECT_LE(leftAfterKill, 15);
+  fs::remove_all(dir);
+}
+
+namespace {
+
+// The entries of a folder other than the given file, by name.
+std::vector<std::string> Others(const fs::path& dir, const fs::path& file) {
+  std::vector<std::string> names;
+  for (auto& e : fs::directory_iterator(dir))
+    if (e.path() != file) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+TEST(TextFile, ReplacesStartedAtOnceEachPutTheirOwnBytesInPlace) {
+  auto dir = TempDir();
+  auto file = dir / "jwc_temp.txt";
+  ReplaceFileBytes(file, "hd\r\n");
+  constexpr int kRuns = 3;
+  for (Staging staging : {Staging::kUnnamedWherePossible, Staging::kNamedOnly}) {
+    SCOPED_TRACE(staging == Staging::kNamedOnly ? "named staging" : "unnamed staging");
+    for (int round = 0; round < 200; ++round) {
+      // Each run holds back until the gate closes, so that all start at once.
+      int gate[2];
+      ASSERT_EQ(::pipe(gate), 0);
+      std::vector<pid_t> runs;
+      std::vector<std::string> bytes;
+      for (int k = 0; k < kRuns; ++k) {
+        bytes.push_back(std::string(16 * 1024 + k, static_cast<char>('a' + k)));
+        pid_t child = ::fork();
+        if (child == 0) {
+          ::close(gate[1]);
+          char c;
+          while (::read(gate[0], &c, 1) < 0 && errno == EINTR) {}
+          try {
+            ReplaceFileBytes(file, bytes.back(), staging);
+            ::_exit(0);
+          } catch (...) {
+            ::_exit(1);
+          }
+        }
+        if (child > 0) runs.push_back(child);
+      }
+      ::close(gate[0]);
+      ::close(gate[1]);
+      int failed = 0;
+      for (pid_t run : runs) {
+        int status = 0;
+        ::waitpid(run, &status, 0);
+        failed += !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+      }
+      ASSERT_EQ(runs.size(), static_cast<std::size_t>(kRuns));
+      // Every run put its bytes in place, so the file holds the last one's
+      // whole, and no staging name is left.
+      ASSERT_EQ(failed, 0) << "round " << round;
+      const std::string now = ReadBytes(file);
+      ASSERT_TRUE(std::find(bytes.begin(), bytes.end(), now) != bytes.end())
+          << "round " << round << ": " << now.size() << " bytes";
+      ASSERT_EQ(Others(dir, file), std::vector<std::string>{}) << "round " << round;
+    }
+  }
+  fs::remove_all(dir);
+}
+
+TEST(TextFile, AReplaceClearsWhatKilledRunsLeftAndNothingElse) {
+  auto dir = TempDir();
+  auto file = dir / "jwc_temp.txt";
+  ReplaceFileBytes(file, "hd\r\n");
+  // A process that has ended: its pid names no run still going.
+  pid_t gone = ::fork();
+  ASSERT_GE(gone, 0);
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string killed = ".jwc_temp.txt." + std::to_string(gone) + "-3.tmp";
+  const std::string live = ".jwc_temp.txt." + std::to_string(::getppid()) + "-0.tmp";
+  const std::string earlier = ".jwc_temp.txt.tmp";  // the fixed name of earlier versions
+  for (const auto& name : {killed, live, earlier}) std::ofstream(dir / name) << "part";
+  ReplaceFileBytes(file, "new\r\n");
+  EXPECT_EQ(ReadBytes(file), "new\r\n");
+  EXPECT_EQ(Others(dir, file), std::vector<std::string>{live});
   fs::remove_all(dir);
 }
 
