@@ -2,10 +2,15 @@
 // event in the start-up folder, and shows the window built from the model.
 //
 //   MOKRAV                       the settings window
+//   MOKRAV --host-folder DIR     the window offers DIR as the host folder
+//                                (scripts/run.sh passes its run folder)
 //   MOKRAV --screenshot-dir DIR  shows each tab in turn, saves it as
 //                                DIR/tabN.png and ends
+//   MOKRAV --help                lists the options
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <wx/app.h>
 #include <wx/cmdline.h>
@@ -14,6 +19,7 @@
 #include <wx/timer.h>
 
 #include "settings/form.h"
+#include "settings/gui/command_line.h"
 #include "settings/gui/look.h"
 #include "settings/gui/window.h"
 
@@ -50,19 +56,37 @@ class TabPhotographer : public wxTimer {
   bool failed_ = false;
 };
 
+// The host folder of the command line, taken from its raw words by main()
+// before wxWidgets decodes them.
+std::optional<std::string> startHostFolder;
+// --help was asked for: the usage is out and the run ends well.
+bool helpShown = false;
+
 class App : public wxApp {
  public:
   bool OnInit() override {
     wxCmdLineParser parser(argc, argv);
-    parser.AddOption("", "screenshot-dir", "save a picture of each tab into this folder");
-    if (parser.Parse() != 0) return false;
+    parser.AddSwitch("h", "help", "show these options and end", wxCMD_LINE_OPTION_HELP);
+    // Listed here for --help and its usage line; main() has taken its value.
+    // The usage pads each option to column 24 and a tab takes its
+    // description on to column 32, where the further lines start too.
+    parser.AddOption("", kHostFolderOption,
+                     "offer this folder as the host folder, where the draw buttons write\n"
+                     "\t\t\t\t(a \"/\" is added when it does not end with one; a relative\n"
+                     "\t\t\t\tfolder is taken from the start folder); a folder remembered\n"
+                     "\t\t\t\ton the settings tab comes first, and this one is never\n"
+                     "\t\t\t\tremembered");
+    parser.AddOption("", kScreenshotDirOption, "save a picture of each tab into this folder");
+    const int parsed = parser.Parse();
+    helpShown = parsed == -1;
+    if (parsed != 0) return false;
     wxString dir;
-    const bool screenshots = parser.Found("screenshot-dir", &dir);
+    const bool screenshots = parser.Found(kScreenshotDirOption, &dir);
 
     ApplyCompactLook();
     wxInitAllImageHandlers();
     // The memory file lives in the folder the application starts in.
-    Form_Load(model_, ".");
+    Form_Load(model_, ".", startHostFolder);
     auto* window = new SettingsWindow(model_);
     window->Show();
     if (screenshots) {
@@ -87,4 +111,14 @@ class App : public wxApp {
 
 }  // namespace mokrav::gui
 
-wxIMPLEMENT_APP(mokrav::gui::App);
+wxIMPLEMENT_APP_NO_MAIN(mokrav::gui::App);
+
+int main(int argc, char** argv) {
+  wxDISABLE_DEBUG_SUPPORT();
+  mokrav::gui::StartWords words = mokrav::gui::TakeHostFolder(argc, argv);
+  mokrav::gui::startHostFolder = words.hostFolder;
+  int count = static_cast<int>(words.rest.size());
+  words.rest.push_back(nullptr);
+  const int code = wxEntry(count, words.rest.data());
+  return mokrav::gui::helpShown ? 0 : code;
+}
