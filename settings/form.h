@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,8 +109,20 @@ class Form {
 };
 
 // The load event: version text, the remembered entries from the memory file
-// in `folder`, the built-in lists and default selections, the status text.
-void Form_Load(Form& f, const std::string& folder = ".");
+// in `folder`, the host folder the window was started with (`hostFolder`,
+// when given), the built-in lists and default selections, the status text.
+//
+// The host folder joins the host-folder box's list after the remembered
+// folders and before the built-in ones, so the box opens with the first
+// remembered folder and with it when none is remembered. It is taken as
+// given, with a "/" added when it does not end with one (a relative folder
+// stays relative to the folder the window starts in), and it is never
+// queued for the memory file: only a folder the user types is remembered.
+// A folder the box could not use is left out, and MSG says why: an empty
+// text, one that is not UTF-8, one with a control character, or one with a
+// "\", which the box reads as the folder separator.
+void Form_Load(Form& f, const std::string& folder = ".",
+               const std::optional<std::string>& hostFolder = std::nullopt);
 
 // For a box whose text is not empty and equals none of its items (as the
 // memory file would store them: the few characters that writing folds, such
@@ -117,6 +130,10 @@ void Form_Load(Form& f, const std::string& folder = ".");
 // and, when the box has a memory key, queue "key text" CR LF. Returns false
 // (and says why in MSG) when the text cannot be remembered (not code page
 // 932, or a line break in it).
+//
+// The host-folder box Com54 names folders, and a folded character names
+// another folder: its text compares with its items exactly, and a text that
+// writing would fold is not remembered either.
 bool RememberEntry(Form& f, const std::string& comboName, bool withKey = true);
 
 }  // namespace mokrav

@@ -83,16 +83,32 @@ std::string AsStored(const std::string& text) {
   }
 }
 
+// The host-folder box: its texts name folders, where a folded character
+// names another folder.
+constexpr const char* kHostFolderBox = "Com54";
+
 // Whether the text is already an item of the box: exact and case-sensitive,
 // after the folding that writing applies, so that an entry typed with a
-// folded character is not queued again in every run.
-bool Listed(const ComboBox& box, const std::string& text) {
+// folded character is not queued again in every run. A folder is only the
+// same folder when its text is the same.
+bool Listed(const std::string& comboName, const ComboBox& box, const std::string& text) {
   if (box.Find(text) >= 0) return true;
+  if (comboName == kHostFolderBox) return false;
   const std::string stored = AsStored(text);
   for (const std::string& item : box.items) {
     if (AsStored(item) == stored) return true;
   }
   return false;
+}
+
+// The first character of the text that the memory file would give back as
+// another one, if any. The text is one that code page 932 can hold.
+std::optional<std::string> FirstFolded(const std::string& text) {
+  for (char32_t c : platform::Utf8ToU32(text)) {
+    const std::string ch = platform::U32ToUtf8(std::u32string(1, c));
+    if (AsStored(ch) != ch) return ch;
+  }
+  return std::nullopt;
 }
 
 // Whether the file's last byte is not a line end, so that text appended to
@@ -180,14 +196,14 @@ bool RestoreMemory(Form& f, const std::string& folder) {
 
 bool WouldQueue(Form& f, const std::string& comboName, bool withKey) {
   const ComboBox& box = f.Combo(comboName);
-  return !box.text.empty() && !Listed(box, box.text) && withKey && KeyOfBox(comboName);
+  return !box.text.empty() && !Listed(comboName, box, box.text) && withKey && KeyOfBox(comboName);
 }
 
 bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {
   ComboBox& box = f.Combo(comboName);
   const std::string t = box.text;
   if (t.empty()) return true;
-  if (Listed(box, t)) return true;
+  if (Listed(comboName, box, t)) return true;
 
   const std::optional<int> key = withKey ? KeyOfBox(comboName) : std::nullopt;
   if (key) {
@@ -209,6 +225,15 @@ bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {
       std::string shown = platform::U32ToUtf8(std::u32string(1, *ch));
       f.MSG = "記憶できない文字「" + shown + "」が含まれています";
       return false;
+    }
+    // The memory file gives a folded character back as its code-page form
+    // ("¥" as "\", which is a separator): the next start would offer
+    // another folder than the one typed.
+    if (comboName == kHostFolderBox) {
+      if (std::optional<std::string> ch = FirstFolded(t)) {
+        f.MSG = "記憶すると「" + AsStored(*ch) + "」に変わる文字「" + *ch + "」が含まれています";
+        return false;
+      }
     }
   }
 

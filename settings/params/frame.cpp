@@ -139,21 +139,10 @@ bool HasLineBreak(const std::string& text) {
 
 // The message for a text that holds a control character (a tab pasted from
 // a spreadsheet cell, an escape), or "": the tool would draw it inside the
-// annotation, and remembered it would come back looking like a blank. The
-// text is shown with each such character as "□", which the user can find.
+// annotation, and remembered it would come back looking like a blank.
 std::string ControlMessage(const std::string& text) {
   if (!platform::FirstControl(text)) return "";
-  std::string shown;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::optional<char32_t> c = platform::ControlAt(text, i);
-    if (!c) {
-      shown += text[i];
-      continue;
-    }
-    shown += "□";
-    if (*c >= 0x80) ++i;  // the second byte of U+0080 to U+009F
-  }
-  return kControlRefused + Quoted(shown);
+  return kControlRefused + Quoted(ControlsShown(text));
 }
 
 // ControlMessage for lines that each end with CR LF, their line ends aside.
@@ -191,6 +180,20 @@ bool RefusedArrow(Form& f, int lengthBox, int angleBox, const char* noLength, co
 bool RefusedSharedArrow(Form& f) { return RefusedArrow(f, 59, 60, kNoArrowLength, kNoArrowAngle); }
 
 std::string NotANumberMessage(const std::string& entry) { return kNotANumber + Quoted(entry); }
+
+std::string ControlsShown(const std::string& text) {
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::optional<char32_t> c = platform::ControlAt(text, i);
+    if (!c) {
+      shown += text[i];
+      continue;
+    }
+    shown += "□";
+    if (*c >= 0x80) ++i;  // the second byte of U+0080 to U+009F
+  }
+  return shown;
+}
 
 std::string RefusalMessage(Form& f, const Record& record, const std::string& after,
                            const std::vector<RememberStep>& remember) {

@@ -99,6 +99,10 @@ bool RefusedSharedArrow(Form& f);
 // none: kNotANumber and the entry in 「」.
 std::string NotANumberMessage(const std::string& entry);
 
+// The text with each control character shown as "□", which the user can
+// find in a message; the message quotes it so.
+std::string ControlsShown(const std::string& text);
+
 // One field: its source read, the marker applied to the source text, then
 // (for a colon field) the colon part of a non-empty entry.
 std::string FormField(Form& f, const FieldSpec& def);

@@ -148,6 +148,39 @@ TEST_F(Remember, ControlCharactersAreRefusedWithTheirOwnMessage) {
   EXPECT_EQ(f.pendingHistory, "54 d:\\図面　Ａ\\\r\n");
 }
 
+// The memory file gives "¥", "〜" and "−" back as other characters ("\",
+// "～", "－"): a folder typed with one would be another folder at the next
+// start. Such a folder is refused with the character named; one typed with
+// the characters the file keeps is remembered, also beside a folder on
+// offer whose name differs only in such a character.
+TEST_F(Remember, HostFolderThatTheMemoryFileWouldChangeIsRefused) {
+  for (const auto& [folder, ch] : {std::pair<std::string, std::string>{"/srv/¥/", "¥"},
+                                    {"/srv/a〜b/", "〜"},
+                                    {"/srv/−1/", "−"}}) {
+    SCOPED_TRACE(folder);
+    Form g;
+    Form_Load(g, dir.Text());
+    const Items folders = g.Com(54).items;
+    g.Com(54).text = folder;
+    Command10_Click(g);
+    EXPECT_NE(g.MSG, "設定を記憶しました");
+    EXPECT_NE(g.MSG.find("「" + ch + "」"), std::string::npos) << g.MSG;
+    EXPECT_EQ(g.pendingHistory, "");
+    EXPECT_EQ(g.Com(54).items, folders);
+    EXPECT_EQ(g.Com(54).text, folder);  // still drawn into until changed
+  }
+  Form g;
+  Form_Load(g, dir.Text(), "/srv/a〜b/");
+  g.Com(54).text = "/srv/a～b/";
+  Command10_Click(g);
+  EXPECT_EQ(g.MSG, "設定を記憶しました");
+  EXPECT_EQ(g.pendingHistory, "54 /srv/a～b/\r\n");
+  g.Com(54).text = "/srv/a〜b/";  // the row on offer: nothing to remember
+  Command10_Click(g);
+  EXPECT_EQ(g.MSG, "設定を記憶しました");
+  EXPECT_EQ(g.pendingHistory, "54 /srv/a～b/\r\n");
+}
+
 TEST_F(Remember, SettingsButton) {
   f.Com(54).text = "d:\\jww\\";
   f.Com(59).text = "3.5";

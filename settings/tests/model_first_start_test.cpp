@@ -1,12 +1,17 @@
-// The first start through scripts/run.sh: scripts/first-start.sh makes the
-// run folder the host folder, so that the window draws into it at once and
-// its tolerance tab finds the table beside it; a later start keeps what the
-// window remembered.
+// The first start through scripts/run.sh: scripts/first-start.sh readies the
+// run folder (the tolerance table, an empty memory file) and the window is
+// given that folder with --host-folder. It is offered as the host folder
+// without ever being remembered, so a folder the user remembers comes first
+// at every later start.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "memory_test_util.h"
 #include "platform/cp932.h"
@@ -18,70 +23,226 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempFolder;
+using Items = std::vector<std::string>;
+
+const fs::path kSource = fs::path(__FILE__).parent_path().parent_path().parent_path();
 
 std::string Bytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// The script run on `folder`; its exit code.
-int FirstStart(const fs::path& folder) {
-  const fs::path script = fs::path(__FILE__).parent_path().parent_path().parent_path() / "scripts" / "first-start.sh";
-  const std::string cmd = "bash '" + script.string() + "' '" + folder.string() + "'";
-  return std::system(cmd.c_str());
+// The script run in `cwd` with `folder` as its one word, handed over as it
+// is (no shell between); its exit status.
+int FirstStart(const fs::path& cwd, const std::string& folder) {
+  const std::string script = (kSource / "scripts" / "first-start.sh").string();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(cwd.c_str()) != 0) _exit(126);
+    execlp("bash", "bash", script.c_str(), folder.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(FirstStart, TheRunFolderIsTheHostFolderAndALaterStartKeepsTheMemory) {
+// The host-folder box's rows after a start without the option: the
+// built-in folders.
+Items BuiltInFolders() {
+  TempFolder none;
+  Form f;
+  Form_Load(f, none.Text());
+  return f.Com(54).items;
+}
+
+Items Joined(Items front, const Items& back) {
+  front.insert(front.end(), back.begin(), back.end());
+  return front;
+}
+
+TEST(HostFolderOption, AFreshRunFolderIsSelectedDrawnIntoAndNeverRemembered) {
   TempFolder dir;
   const fs::path run = dir.Path() / "run";  // not there yet, as on a fresh clone
-  ASSERT_EQ(FirstStart(run), 0);
-  const std::string folder = fs::canonical(run).string() + "/";
-  EXPECT_EQ(Bytes(run / "mokrav.mfg"), platform::ToCp932("54 " + folder + "\r\n\r\n"));
+  ASSERT_EQ(FirstStart(dir.Path(), "run"), 0);
+  const std::string folder = run.string() + "/";  // as run.sh passes it
 
   Form f;
-  Form_Load(f, run.string());
+  Form_Load(f, run.string(), folder);
   EXPECT_EQ(f.MSG, "データを読み込みました");
   EXPECT_EQ(f.Com(54).text, folder);
+  EXPECT_EQ(f.Com(54).items, Joined({folder}, BuiltInFolders()));
   Co32_Click(f);
   EXPECT_EQ(f.MSG, "溶接記号データを出力しました");
   EXPECT_TRUE(fs::is_regular_file(run / "mokrav1.jyd"));
+  // The tolerance tab reads the table that the script put beside it.
   Command4_Click(f);
   EXPECT_EQ(f.MSG, "公差記号作図データを出力しました");
-  EXPECT_TRUE(fs::is_regular_file(run / "mokrav6.jyd"));
-  // The table rows of the chosen class come from run/公差.dat.
   EXPECT_NE(Bytes(run / "mokrav6.jyd").find("\r\nH6/"), std::string::npos);
 
-  f.Com(101).text = "ブラケット";
-  Command11_Click(f);
-  Command1_Click(f);  // exit: appends what this run remembered
-  const std::string memory = Bytes(run / "mokrav.mfg");
-  const std::string table = Bytes(run / "公差.dat");
-  ASSERT_NE(memory.find(platform::ToCp932("101 ブラケット")), std::string::npos);
-  ASSERT_EQ(FirstStart(run), 0);
-  EXPECT_EQ(Bytes(run / "mokrav.mfg"), memory);
-  EXPECT_EQ(Bytes(run / "公差.dat"), table);
+  // The folder is a row of its box: "設定完了" queues nothing for it and
+  // "終了" leaves the memory file as the script made it.
+  Command10_Click(f);
+  EXPECT_EQ(f.MSG, "設定を記憶しました");
+  EXPECT_EQ(f.pendingHistory, "");
+  Command1_Click(f);
+  EXPECT_TRUE(f.quitRequested);
+  EXPECT_EQ(Bytes(run / "mokrav.mfg"), "");
 }
 
-TEST(FirstStart, FilesAlreadyThereAreNeverTouched) {
+TEST(HostFolderOption, IsTakenAsGivenWithTheSeparatorAddedOnce) {
   TempFolder dir;
-  const std::string memory = platform::ToCp932("54 d:\\jww\\\r\n\r\n");
-  const std::string table = platform::ToCp932("H7/0/+0.010/0\r\n");
-  dir.WriteMemoryBytes(memory);
-  std::ofstream(dir.Path() / "公差.dat", std::ios::binary) << table;
-  ASSERT_EQ(FirstStart(dir.Path()), 0);
-  EXPECT_EQ(Bytes(dir.MemoryFile()), memory);
-  EXPECT_EQ(Bytes(dir.Path() / "公差.dat"), table);
+  for (const auto& [given, offered] :
+       {std::pair<std::string, std::string>{"/srv/jww", "/srv/jww/"},
+        {"/srv/jww/", "/srv/jww/"},
+        {"-", "-/"},
+        {"図面 /作業", "図面 /作業/"},
+        {"../host", "../host/"},
+        {"/srv/〜¥−", "/srv/〜¥−/"}}) {
+    SCOPED_TRACE(given);
+    Form f;
+    Form_Load(f, dir.Text(), given);
+    EXPECT_EQ(f.Com(54).text, offered);
+    EXPECT_EQ(f.MSG, "データを読み込みました");
+  }
+  // Never remembered, such a name needs no code-page form: the draw
+  // buttons write into the folder it names.
+  const fs::path odd = dir.Path() / "〜¥− a";
+  fs::create_directory(odd);
+  Form f;
+  Form_Load(f, dir.Text(), odd.string());
+  Co22_Click(f);
+  EXPECT_TRUE(fs::is_regular_file(odd / "mokrav2.jyd")) << f.MSG;
 }
 
-// The window reads its memory file item by item: a folder whose name holds
-// a comma would come back cut. The window then starts with its own default
-// folder, and the user sets one on the settings tab.
-TEST(FirstStart, AFolderTheMemoryFileCannotHoldIsNotRemembered) {
+// A folder remembered on the settings tab comes first; the run folder stays
+// on offer after it, before the built-in folders. A run folder that an
+// earlier version wrote into the memory file is listed once.
+TEST(HostFolderOption, ARememberedFolderComesFirst) {
   TempFolder dir;
-  const fs::path run = dir.Path() / "a,b";
-  ASSERT_EQ(FirstStart(run), 0);
-  EXPECT_FALSE(fs::exists(run / "mokrav.mfg"));
-  EXPECT_TRUE(fs::is_regular_file(run / "公差.dat"));
+  dir.WriteMemoryBytes(platform::ToCp932("54 /srv/jww/\r\n\r\n54 d:\\jww\\\r\n\r\n"));
+  Form f;
+  Form_Load(f, dir.Text(), "/home/u/run/");
+  EXPECT_EQ(f.Com(54).text, "/srv/jww/");
+  EXPECT_EQ(f.Com(54).items,
+            Joined({"/srv/jww/", "d:\\jww\\", "/home/u/run/"}, BuiltInFolders()));
+
+  dir.WriteMemoryBytes(platform::ToCp932("54 /home/u/run/\r\n\r\n"));
+  Form old;
+  Form_Load(old, dir.Text(), "/home/u/run/");
+  EXPECT_EQ(old.Com(54).items, Joined({"/home/u/run/"}, BuiltInFolders()));
+}
+
+// A folder the box would refuse as typed text is not offered: the window
+// starts as without the option, says why, and remembers nothing of it.
+TEST(HostFolderOption, AFolderTheBoxCannotUseIsLeftOutAndSaidSo) {
+  TempFolder plainDir;
+  Form plain;
+  Form_Load(plain, plainDir.Text());
+  const struct {
+    std::string folder;
+    std::string shown;  // how the message quotes it; "" when it does not
+  } rows[] = {
+      {"/home/u/a\nb/", "「/home/u/a□b/」"},
+      {"/home/u/run\n", "「/home/u/run□」"},
+      {"/home/u/a\rb/", "「/home/u/a□b/」"},
+      {"/home/u/a\tb/", "「/home/u/a□b/」"},
+      {"/home/u/\x1B[0m/", "「/home/u/□[0m/」"},
+      {"/home/u/a\x7F/", "「/home/u/a□/」"},
+      {"/home/u/a\xC2\x85/", "「/home/u/a□/」"},
+      {"/home/u/a\\b/", "「/home/u/a\\b/」"},
+      {"", ""},
+      {"/home/u/\xFF\xFE/", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.folder);
+    TempFolder dir;
+    Form f;
+    Form_Load(f, dir.Text(), row.folder);
+    EXPECT_NE(f.MSG, plain.MSG);
+    EXPECT_NE(f.MSG.find(row.shown), std::string::npos) << f.MSG;
+    EXPECT_EQ(f.Com(54).items, plain.Com(54).items);
+    EXPECT_EQ(f.Com(54).text, plain.Com(54).text);
+    Command10_Click(f);
+    EXPECT_EQ(f.pendingHistory, "");
+    Command1_Click(f);
+    EXPECT_FALSE(fs::exists(dir.MemoryFile()));
+  }
+}
+
+// A memory file that cannot be read, or holds more than start-up reads,
+// keeps its message; a refused folder is said besides.
+TEST(HostFolderOption, ARefusedFolderIsSaidBesideAMemoryProblem) {
+  TempFolder fine;
+  Form refused;
+  Form_Load(refused, fine.Text(), "a\tb");
+
+  TempFolder unreadable;
+  fs::create_directory(unreadable.MemoryFile());  // a folder in its place
+  Form memoryOnly;
+  Form_Load(memoryOnly, unreadable.Text());
+  Form both;
+  Form_Load(both, unreadable.Text(), "a\tb");
+  EXPECT_NE(both.MSG.find(memoryOnly.MSG), std::string::npos) << both.MSG;
+  EXPECT_NE(both.MSG.find(refused.MSG), std::string::npos) << both.MSG;
+
+  TempFolder full;
+  std::string lines;
+  for (int i = 0; i < 4000; ++i) lines += "59 " + std::to_string(i) + "\r\n";
+  full.WriteMemoryBytes(lines);
+  Form fullOnly;
+  Form_Load(fullOnly, full.Text());
+  ASSERT_TRUE(fullOnly.memoryFull);
+  Form fullBoth;
+  Form_Load(fullBoth, full.Text(), "a\tb");
+  EXPECT_NE(fullBoth.MSG.find(fullOnly.MSG), std::string::npos) << fullBoth.MSG;
+  EXPECT_NE(fullBoth.MSG.find(refused.MSG), std::string::npos) << fullBoth.MSG;
+}
+
+TEST(FirstStartScript, ReadiesAFolderAndNeverTouchesFilesThere) {
+  TempFolder dir;
+  const std::string table = Bytes(kSource / "data" / "公差.dat");
+  ASSERT_FALSE(table.empty());
+  ASSERT_EQ(FirstStart(dir.Path(), "run"), 0);
+  EXPECT_EQ(Bytes(dir.Path() / "run" / "公差.dat"), table);
+  EXPECT_TRUE(fs::is_regular_file(dir.Path() / "run" / "mokrav.mfg"));
+  EXPECT_EQ(Bytes(dir.Path() / "run" / "mokrav.mfg"), "");
+  EXPECT_FALSE(fs::exists(dir.Path() / "run" / "公差.dat.new"));
+
+  // An earlier version's memory file with the run folder in it, and a
+  // table of the user's own, stay as they are.
+  const fs::path old = dir.Path() / "old";
+  fs::create_directory(old);
+  const std::string memory = platform::ToCp932("54 " + old.string() + "/\r\n\r\n");
+  const std::string own = platform::ToCp932("H7/0/+0.010/0\r\n");
+  std::ofstream(old / "mokrav.mfg", std::ios::binary) << memory;
+  std::ofstream(old / "公差.dat", std::ios::binary) << own;
+  ASSERT_EQ(FirstStart(dir.Path(), old.string()), 0);
+  EXPECT_EQ(Bytes(old / "mokrav.mfg"), memory);
+  EXPECT_EQ(Bytes(old / "公差.dat"), own);
+
+  // Either one alone: the missing one is made, the other left.
+  fs::remove(old / "公差.dat");
+  ASSERT_EQ(FirstStart(dir.Path(), old.string()), 0);
+  EXPECT_EQ(Bytes(old / "mokrav.mfg"), memory);
+  EXPECT_EQ(Bytes(old / "公差.dat"), table);
+}
+
+// The files land in the folder named, whatever its name holds, and nowhere
+// beside it.
+TEST(FirstStartScript, AnyFolderNameGetsTheFilesInThatFolder) {
+  for (const std::string name : {"run\n", "a\nb", "a\rb", "a\\b", "-", "-x", "a'b\"c $(x)"}) {
+    SCOPED_TRACE(name);
+    TempFolder dir;
+    ASSERT_EQ(FirstStart(dir.Path(), name), 0);
+    Items made;
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+      made.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(made, Items{name});
+    EXPECT_TRUE(fs::is_regular_file(dir.Path() / name / "公差.dat"));
+    EXPECT_EQ(Bytes(dir.Path() / name / "mokrav.mfg"), "");
+  }
 }
 
 }  // namespace

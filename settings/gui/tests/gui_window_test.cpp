@@ -2,15 +2,17 @@
 // xvfb-run): the tabs, the controls built from the control table, the
 // push-button behaviour of check boxes and option arrays, and the mirror
 // between widgets and form model around a click. Without a display every
-// test skips.
+// window test skips; the command-line test needs none.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtk/gtk.h>
 
@@ -30,6 +32,7 @@
 #include <wx/weakref.h>
 
 #include "settings/form.h"
+#include "settings/gui/command_line.h"
 #include "settings/gui/look.h"
 #include "settings/gui/symbols.h"
 #include "settings/gui/tabstrip.h"
@@ -527,6 +530,44 @@ TEST_F(SettingsWindowTest, LongMessageIsReadableWhole) {
   Pump(50);
   EXPECT_EQ(Utf8(msg->GetValue()), model_.MSG);
   EXPECT_EQ(Utf8(msg->GetToolTip()->GetTip()), model_.MSG);
+}
+
+// The host folder reaches the model as the bytes the command line held:
+// wxWidgets would garble a UTF-8 name under LANG=C and drop one that is
+// not UTF-8. The other words go on to its parser as they were, read as it
+// reads them. Needs no display.
+TEST(CommandLine, HostFolderIsTakenByteForByte) {
+  struct Case {
+    std::vector<std::string> words;
+    std::optional<std::string> folder;
+    std::vector<std::string> rest;
+  };
+  const Case cases[] = {
+      {{"MOKRAV", "--host-folder", "/home/利用者/run/"}, "/home/利用者/run/", {"MOKRAV"}},
+      {{"MOKRAV", "--host-folder", "/srv/\xFF\xFE"}, "/srv/\xFF\xFE", {"MOKRAV"}},
+      {{"MOKRAV", "--host-folder", "run\n", "--screenshot-dir", "s"},
+       "run\n",
+       {"MOKRAV", "--screenshot-dir", "s"}},
+      {{"MOKRAV", "--host-folder", "-"}, "-", {"MOKRAV"}},
+      {{"MOKRAV", "--host-folder", "--help"}, "--help", {"MOKRAV"}},
+      {{"MOKRAV", "--host-folder=a=b", "--host-folder:c"}, "c", {"MOKRAV"}},
+      {{"MOKRAV", "--host-folder="}, "", {"MOKRAV"}},
+      {{"MOKRAV", "--screenshot-dir", "--host-folder", "x"},
+       std::nullopt,
+       {"MOKRAV", "--screenshot-dir", "--host-folder", "x"}},
+      {{"MOKRAV", "--host-folder"}, std::nullopt, {"MOKRAV", "--host-folder"}},
+      {{"MOKRAV", "--", "--host-folder", "x"}, std::nullopt, {"MOKRAV", "--", "--host-folder", "x"}},
+      {{"MOKRAV", "--host-folders", "x"}, std::nullopt, {"MOKRAV", "--host-folders", "x"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> words = c.words;
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    const StartWords taken = TakeHostFolder(static_cast<int>(argv.size()), argv.data());
+    SCOPED_TRACE(c.words.back());
+    EXPECT_EQ(taken.hostFolder, c.folder);
+    EXPECT_EQ(std::vector<std::string>(taken.rest.begin(), taken.rest.end()), c.rest);
+  }
 }
 
 }  // namespace
