@@ -126,10 +126,10 @@ class Form {
 // The host folder joins the host-folder box's list after the remembered
 // folders and before the built-in ones, unless it is listed already; the
 // box opens with the latest remembered folder, and with the host folder
-// when none is remembered. It is taken as
-// given, with a "/" added when it does not end with one (a relative folder
-// stays relative to the folder the window starts in), and it is never
-// queued for the memory file: only a folder the user types is remembered.
+// when none is remembered. It is taken as given, with a "/" added when it
+// does not end with one (a relative folder stays relative to the folder the
+// window starts in), and start-up never queues it for the memory file: a
+// folder is remembered only when "設定完了" makes it the setting.
 // A folder the box could not use is left out, and MSG says why: an empty
 // text, one that is not UTF-8, one with a control character, or one with a
 // "\", which the box reads as the folder separator.

@@ -90,8 +90,8 @@ bool IsSettingLine(const std::string& raw) {
 }
 
 // The lines of the file's last `bytes` bytes, as SplitLines splits them; a
-// line cut by that start is left out. Nothing when the file cannot be read,
-// which start-up has just done.
+// line cut by that start is left out. Nothing when the file cannot be read
+// (start-up has just read its first lines, so it hardly happens).
 std::vector<std::string> LastLines(const std::filesystem::path& path, std::uintmax_t bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in.seekg(0, std::ios::end)) return {};
@@ -141,7 +141,6 @@ std::string AsStored(const std::string& text) {
     return text;
   }
 }
-
 
 // The host-folder box: its texts name folders, where a folded character
 // names another folder.
