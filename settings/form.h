@@ -70,6 +70,12 @@ struct Label {
   std::string caption;
 };
 
+// The settings tab's boxes that "設定完了" remembers: the host folder, the
+// arrow length and the arrow angle. Each starts with its latest remembered
+// text and lists every text once.
+inline constexpr int kSettingBoxes[] = {54, 59, 60};
+bool IsSettingBox(int n);
+
 class Form {
  public:
   // All controls in their start state: empty combo boxes, default option
@@ -97,6 +103,11 @@ class Form {
   bool memoryFull = false;     // the memory file held more than start-up reads
   bool quitRequested = false;  // the exit button has done its work
   std::string startFolder = "."; // where the memory file lives (the start-up folder)
+  // The settings tab's setting in force, by box number (kSettingBoxes): the
+  // text that "設定完了" remembered last, in an earlier run or in this one,
+  // or the text the box started with when none is remembered. Start-up sets
+  // it; only a press that changes it queues a memory line.
+  std::map<int, std::string> settingInForce;
   // Balloon auto-number (leader-note tab).
   long long balloonNumber = 0;
   std::string balloonLastStart;
@@ -113,11 +124,12 @@ class Form {
 // when given), the built-in lists and default selections, the status text.
 //
 // The host folder joins the host-folder box's list after the remembered
-// folders and before the built-in ones, so the box opens with the first
-// remembered folder and with it when none is remembered. It is taken as
-// given, with a "/" added when it does not end with one (a relative folder
-// stays relative to the folder the window starts in), and it is never
-// queued for the memory file: only a folder the user types is remembered.
+// folders and before the built-in ones, unless it is listed already; the
+// box opens with the latest remembered folder, and with the host folder
+// when none is remembered. It is taken as given, with a "/" added when it
+// does not end with one (a relative folder stays relative to the folder the
+// window starts in), and start-up never queues it for the memory file: a
+// folder is remembered only when "設定完了" makes it the setting.
 // A folder the box could not use is left out, and MSG says why: an empty
 // text, one that is not UTF-8, one with a control character, or one with a
 // "\", which the box reads as the folder separator.
@@ -134,6 +146,9 @@ void Form_Load(Form& f, const std::string& folder = ".",
 // The host-folder box Com54 names folders, and a folded character names
 // another folder: its text compares with its items exactly, and a text that
 // writing would fold is not remembered either.
+//
+// "設定完了" does not go through this for its three boxes: it queues a
+// setting that changed even when the box lists it (Command10_Click).
 bool RememberEntry(Form& f, const std::string& comboName, bool withKey = true);
 
 }  // namespace mokrav

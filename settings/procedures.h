@@ -30,7 +30,12 @@ void Command9_Click(Form& f);
 void Command12_Click(Form& f);
 
 void Command13_Click(Form& f);  // weight calculator
-void Command10_Click(Form& f);  // "設定完了": remember folder, arrow length, angle
+// "設定完了": the host folder, arrow length and angle as they stand become
+// the settings in force; each one this changes is queued for the memory
+// file, a row picked from a list as much as a text typed anew. An arrow
+// that is no number, or a text the memory file cannot hold, refuses the
+// whole press with the reason in MSG.
+void Command10_Click(Form& f);
 // "終了": append the pending history to the memory file in f.startFolder.
 // Sets f.quitRequested when done; on a failed write it says so in MSG and
 // keeps the history, so the user can try again.
@@ -40,7 +45,9 @@ void Command1_Click(Form& f);
 bool Click(Form& f, const std::string& button);
 
 // The memory file's restore step of the load event (memory/). False when
-// the file is there but cannot be read; MSG then says so, naming it.
+// the file is there but cannot be read; MSG then says so, naming it. The
+// settings tab's boxes get each remembered text once and their setting in
+// force from their last line, also one beyond the lines read.
 bool RestoreMemory(Form& f, const std::string& folder);
 // The built-in lists and default selections of the load event (model/).
 void LoadBuiltInLists(Form& f);

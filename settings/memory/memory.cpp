@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <system_error>
 #include <stdexcept>
@@ -42,15 +43,73 @@ bool IsMemoryKey(int key) {
   return false;
 }
 
-// The box that a memory line's key text restores into, if the key is one of
-// the known keys written exactly as the exit button writes it.
-std::optional<std::string> BoxOfKeyText(const std::string& keyText) {
+// The number of the box that a memory line's key text restores into, if the
+// key is one of the known keys written exactly as the exit button writes it.
+std::optional<int> BoxOfKeyText(const std::string& keyText) {
   for (int k : kMemoryKeys) {
-    if (keyText == std::to_string(k)) {
-      return "Com" + std::to_string(k == 41 ? 14 : k);
-    }
+    if (keyText == std::to_string(k)) return k == 41 ? 14 : k;
   }
   return std::nullopt;
+}
+
+// What a memory line gives back: the box it restores into and its text.
+struct Remembered {
+  int box;
+  std::string text;
+};
+
+// A line of the memory file (raw bytes) as start-up reads it, if it
+// remembers something. Blanks before the key (a hand-edited file may have
+// them) do not count: the key is the first word of the line. The text is
+// everything after the first blank, so blanks and commas inside it come
+// back as they were typed.
+std::optional<Remembered> ReadMemoryLine(const std::string& raw) {
+  const std::size_t first = raw.find_first_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  const std::string line = platform::FromCp932(raw.substr(first));
+  const std::size_t blank = line.find(' ');
+  if (blank == std::string::npos) return std::nullopt;  // a bare key remembers nothing
+  std::string value = line.substr(blank + 1);
+  if (value.empty()) return std::nullopt;  // an empty text is never remembered
+  const std::optional<int> box = BoxOfKeyText(line.substr(0, blank));
+  if (!box) return std::nullopt;
+  return Remembered{*box, std::move(value)};
+}
+
+// Whether the raw line is one of the settings tab's memory lines, looked at
+// without decoding it: its key and the blank are plain ASCII, which no
+// byte of a double-byte character can stand for.
+bool IsSettingLine(const std::string& raw) {
+  const std::size_t first = raw.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  for (int n : kSettingBoxes) {
+    const std::string head = std::to_string(n) + " ";
+    if (raw.compare(first, head.size(), head) == 0) return true;
+  }
+  return false;
+}
+
+// The lines of the file's last `bytes` bytes, as SplitLines splits them; a
+// line cut by that start is left out. Nothing when the file cannot be read
+// (start-up has just read its first lines, so it hardly happens).
+std::vector<std::string> LastLines(const std::filesystem::path& path, std::uintmax_t bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in.seekg(0, std::ios::end)) return {};
+  const std::streamoff size = in.tellg();
+  if (size <= 0) return {};
+  // One byte more, to see whether the first line begins at the start.
+  std::streamoff from = static_cast<std::uintmax_t>(size) > bytes
+                            ? size - static_cast<std::streamoff>(bytes) - 1
+                            : 0;
+  if (!in.seekg(from)) return {};
+  std::string tail(static_cast<std::size_t>(size - from), '\0');
+  in.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+  tail.resize(static_cast<std::size_t>(in.gcount()));
+  if (from > 0) {
+    const std::size_t end = tail.find_first_of("\r\n");
+    tail.erase(0, end == std::string::npos ? tail.size() : end + 1);
+  }
+  return platform::SplitLines(tail);
 }
 
 // The memory key of a box: the number in its name, when that number is a
@@ -109,6 +168,30 @@ std::optional<std::string> FirstFolded(const std::string& text) {
     if (AsStored(ch) != ch) return ch;
   }
   return std::nullopt;
+}
+
+// Why a text cannot be queued for the memory file under the box's key, or
+// "" when it can. A queued line must survive the trip through the memory
+// file: a line break would split it, and the file holds code page 932 only.
+std::string MemoryRefusal(const std::string& comboName, const std::string& t) {
+  if (t.find('\r') != std::string::npos || t.find('\n') != std::string::npos) {
+    return "改行を含む入力は記憶できません";
+  }
+  // Any other control character would come back in the list looking
+  // like a blank, and be refused on the day it is drawn.
+  if (platform::FirstControl(t)) return "タブなどの制御文字を含む入力は記憶できません";
+  if (std::optional<char32_t> ch = platform::FirstUnencodable(t)) {
+    return "記憶できない文字「" + platform::U32ToUtf8(std::u32string(1, *ch)) + "」が含まれています";
+  }
+  // The memory file gives a folded character back as its code-page form
+  // ("¥" as "\", which is a separator): the next start would offer
+  // another folder than the one typed.
+  if (comboName == kHostFolderBox) {
+    if (std::optional<std::string> ch = FirstFolded(t)) {
+      return "記憶すると「" + AsStored(*ch) + "」に変わる文字「" + *ch + "」が含まれています";
+    }
+  }
+  return "";
 }
 
 // Whether the file's last byte is not a line end, so that text appended to
@@ -174,22 +257,35 @@ bool RestoreMemory(Form& f, const std::string& folder) {
   }
 
   for (const std::string& raw : lines) {
-    // Blanks before the key (a hand-edited file may have them) do not
-    // count: the key is the first word of the line.
-    const std::size_t first = raw.find_first_not_of(' ');
-    if (first == std::string::npos) continue;
-    const std::string line = platform::FromCp932(raw.substr(first));
-    // Key, one blank, the text: the text is everything after the first
-    // blank, so blanks and commas inside it come back as they were typed.
-    const std::size_t blank = line.find(' ');
-    if (blank == std::string::npos) continue;  // a bare key remembers nothing
-    const std::string value = line.substr(blank + 1);
-    if (value.empty()) continue;  // an empty text is never remembered
-    const std::optional<std::string> box = BoxOfKeyText(line.substr(0, blank));
-    if (!box || !f.Has(*box)) continue;
+    const std::optional<Remembered> entry = ReadMemoryLine(raw);
+    if (!entry || !f.Has("Com" + std::to_string(entry->box))) continue;
+    ComboBox& box = f.Com(entry->box);
+    if (IsSettingBox(entry->box)) {
+      // A setting is listed once, at the place of its first line; its
+      // last line is the setting in force.
+      if (box.Find(entry->text) < 0) box.AddItem(entry->text);
+      f.settingInForce[entry->box] = entry->text;
+      continue;
+    }
     // A remembered text equal to a built-in row, or a line written twice,
     // simply gives the list two equal rows.
-    f.Combo(*box).AddItem(value);
+    box.AddItem(entry->text);
+  }
+  if (f.memoryFull) {
+    // "設定完了" still remembers and the exit button still appends, so the
+    // settings in force may stand beyond the capacity: they are looked for
+    // in the file's end, as far back as any real memory file reaches.
+    for (const std::string& raw : LastLines(path, platform::kMaxTextFileBytes)) {
+      if (!IsSettingLine(raw)) continue;
+      if (const std::optional<Remembered> entry = ReadMemoryLine(raw)) {
+        f.settingInForce[entry->box] = entry->text;
+      }
+    }
+    // Such a setting joins the remembered rows, so that the box's text is
+    // one of its rows.
+    for (const auto& [n, text] : f.settingInForce) {
+      if (f.Com(n).Find(text) < 0) f.Com(n).AddItem(text);
+    }
   }
   return true;
 }
@@ -207,33 +303,13 @@ bool RememberEntry(Form& f, const std::string& comboName, bool withKey) {
 
   const std::optional<int> key = withKey ? KeyOfBox(comboName) : std::nullopt;
   if (key) {
-    // A queued line must survive the trip through the memory file: a line
-    // break would split it, and the file holds code page 932 only. Such a
-    // text is not taken into the list either, so the next press reports
-    // it again instead of silently skipping it.
-    if (t.find('\r') != std::string::npos || t.find('\n') != std::string::npos) {
-      f.MSG = "改行を含む入力は記憶できません";
+    // A text the memory file cannot hold is not taken into the list
+    // either, so the next press reports it again instead of silently
+    // skipping it.
+    std::string refusal = MemoryRefusal(comboName, t);
+    if (!refusal.empty()) {
+      f.MSG = std::move(refusal);
       return false;
-    }
-    // Any other control character would come back in the list looking
-    // like a blank, and be refused on the day it is drawn.
-    if (platform::FirstControl(t)) {
-      f.MSG = "タブなどの制御文字を含む入力は記憶できません";
-      return false;
-    }
-    if (std::optional<char32_t> ch = platform::FirstUnencodable(t)) {
-      std::string shown = platform::U32ToUtf8(std::u32string(1, *ch));
-      f.MSG = "記憶できない文字「" + shown + "」が含まれています";
-      return false;
-    }
-    // The memory file gives a folded character back as its code-page form
-    // ("¥" as "\", which is a separator): the next start would offer
-    // another folder than the one typed.
-    if (comboName == kHostFolderBox) {
-      if (std::optional<std::string> ch = FirstFolded(t)) {
-        f.MSG = "記憶すると「" + AsStored(*ch) + "」に変わる文字「" + *ch + "」が含まれています";
-        return false;
-      }
     }
   }
 
@@ -257,11 +333,30 @@ void Command10_Click(Form& f) {
       return;
     }
   }
-  bool ok = RememberEntry(f, "Com54");
-  ok = RememberEntry(f, "Com59") && ok;
-  ok = RememberEntry(f, "Com60") && ok;
-  // A refused entry leaves its reason in the status line.
-  if (ok) f.MSG = "設定を記憶しました";
+  // Each press makes the three texts the settings in force, a row picked
+  // from a list as much as a text typed anew; a setting left as it stands
+  // is not queued again. A text the memory file cannot hold refuses the
+  // whole press, with its reason in the status line, so that no setting is
+  // remembered without the others.
+  std::vector<int> changed;
+  for (int box : kSettingBoxes) {
+    const std::string& text = f.Com(box).text;
+    const auto inForce = f.settingInForce.find(box);
+    if (text.empty() || (inForce != f.settingInForce.end() && inForce->second == text)) continue;
+    std::string refusal = MemoryRefusal("Com" + std::to_string(box), text);
+    if (!refusal.empty()) {
+      f.MSG = std::move(refusal);
+      return;
+    }
+    changed.push_back(box);
+  }
+  for (int box : changed) {
+    ComboBox& combo = f.Com(box);
+    if (combo.Find(combo.text) < 0) combo.AddItem(combo.text);
+    f.pendingHistory += std::to_string(box) + " " + combo.text + "\r\n";
+    f.settingInForce[box] = combo.text;
+  }
+  f.MSG = "設定を記憶しました";
 }
 
 void Command1_Click(Form& f) {

@@ -1,6 +1,7 @@
 // The form model: the controls of the control table in their start state,
 // and the few operations the procedures perform on them.
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "settings/form.h"
@@ -19,6 +20,10 @@ auto& Lookup(Map& controls, const std::string& name, const char* kind) {
 }
 
 }  // namespace
+
+bool IsSettingBox(int n) {
+  return std::find(std::begin(kSettingBoxes), std::end(kSettingBoxes), n) != std::end(kSettingBoxes);
+}
 
 void ComboBox::AddItem(const std::string& item) {
   if (!sorted) {

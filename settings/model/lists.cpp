@@ -2,7 +2,8 @@
 // Start-up adds them after the remembered entries of the memory file, so a
 // default position counts the box's whole list in the order the box holds
 // it: remembered rows in front of an unsorted box's built-in rows, merged
-// into a sorted box's order.
+// into a sorted box's order. The settings tab's three boxes are the
+// exception: they open with the setting in force and list each text once.
 #include <string>
 #include <vector>
 
@@ -194,10 +195,31 @@ const std::vector<Fill> kFills = {
     {159, &kRootGaps, kNone}, {160, &kRootGaps, kNone},
 };
 
+// A settings box lists each text once, its remembered rows in front, and
+// opens with the setting in force: the latest remembered text, or its
+// default row when none is remembered, which then becomes the setting.
+void LoadSettingBox(Form& f, const Fill& fill) {
+  ComboBox& box = f.Com(fill.box);
+  for (const char* row : *fill.rows) {
+    if (box.Find(row) < 0) box.AddItem(row);
+  }
+  const auto remembered = f.settingInForce.find(fill.box);
+  if (remembered != f.settingInForce.end()) {
+    box.text = remembered->second;
+    return;
+  }
+  box.Select(fill.defaultPos);
+  f.settingInForce[fill.box] = box.text;
+}
+
 }  // namespace
 
 void LoadBuiltInLists(Form& f) {
   for (const Fill& fill : kFills) {
+    if (IsSettingBox(fill.box)) {
+      LoadSettingBox(f, fill);
+      continue;
+    }
     ComboBox& box = f.Com(fill.box);
     for (const char* row : *fill.rows) box.AddItem(row);
     if (fill.defaultPos != kNone) box.Select(fill.defaultPos);

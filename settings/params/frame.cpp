@@ -113,7 +113,11 @@ std::string RecordLine(const Record& record) {
 }
 
 std::string HostFileText(Form& f, const std::string& fileName) {
-  return f.Com(54).text + fileName;
+  const std::string& folder = f.Com(54).text;
+  // A folder typed without its closing separator is still that folder; an
+  // empty text leaves the file in the folder the window started in.
+  if (folder.empty() || folder.back() == '/' || folder.back() == '\\') return folder + fileName;
+  return folder + "/" + fileName;
 }
 
 namespace {

@@ -114,8 +114,11 @@ std::string& FieldValue(Record& record, const std::string& name);
 // The fields joined by exactly one blank.
 std::string RecordLine(const Record& record);
 
-// The host folder text (Com54) followed directly by the file name, as the
-// user sees it; the file-system path is platform::HostPath of this text.
+// The file in the host folder (Com54) as the user sees its path: the
+// folder text, a "/" when the text ends with neither "/" nor "\", and the
+// file name; an empty text gives the file name alone. Every file the
+// window writes or reads in the host folder is named so; the file-system
+// path is platform::HostPath of this text.
 std::string HostFileText(Form& f, const std::string& fileName);
 
 // A remember step: RememberEntry for the box, with or without its key.

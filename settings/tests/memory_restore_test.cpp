@@ -65,11 +65,11 @@ TEST(MemoryRestore, RememberedFolderOpensSelected) {
 
 TEST(MemoryRestore, RememberedRowShiftsDefaultOfUnsortedBox) {
   TempFolder dir;
-  dir.WriteMemoryBytes("59 0.5\r\n\r\n");
+  dir.WriteMemoryBytes("87 0.5\r\n\r\n");
   Form f;
   Form_Load(f, dir.Text());
-  EXPECT_EQ(f.Com(59).items.front(), "0.5");
-  EXPECT_EQ(f.Com(59).text, "2");
+  EXPECT_EQ(f.Com(87).items.front(), "0.5");
+  EXPECT_EQ(f.Com(87).text, "2");
 }
 
 TEST(MemoryRestore, SortedBoxMergesRememberedRow) {
@@ -83,10 +83,13 @@ TEST(MemoryRestore, SortedBoxMergesRememberedRow) {
 
 TEST(MemoryRestore, LineEqualToBuiltInRowGivesTwoRows) {
   TempFolder dir;
-  dir.WriteMemoryBytes("54 c:\\jww\\\r\n54 c:\\jww\\\r\n\r\n");
+  dir.WriteMemoryBytes("83 C\r\n83 C\r\n\r\n");
   Form f;
   Form_Load(f, dir.Text());
-  EXPECT_EQ(f.Com(54).items, (Items{"c:\\jww\\", "c:\\jww\\", "b:\\jww\\", "c:\\jww\\"}));
+  EXPECT_EQ(f.Com(83).items.size(), 2u + 15u);
+  EXPECT_EQ(f.Com(83).items[0], "C");
+  EXPECT_EQ(f.Com(83).items[1], "C");
+  EXPECT_EQ(f.Com(83).items[2], "A");
 }
 
 // The text is everything after the first blank: blanks, commas and quotes
@@ -201,8 +204,10 @@ TEST(MemoryRestore, HugeFileIsReadOnlyToTheCapacity) {
   Form_Load(f, dir.Text());
   EXPECT_TRUE(f.memoryFull);
   EXPECT_EQ(f.MSG, "ファイルが一杯です");
-  EXPECT_EQ(f.Com(59).items.size(), 3997u + 9u);
+  // "1" to "9" are remembered already; the last line read is in force.
+  EXPECT_EQ(f.Com(59).items.size(), 3997u);
   EXPECT_EQ(f.Com(59).items[3996], "3996");
+  EXPECT_EQ(f.Com(59).text, "3996");
 }
 
 // File of n lines, alternating between a remembered line and the empty line
@@ -215,14 +220,17 @@ std::string LinesFile(std::size_t n) {
   return s;
 }
 
+// The host folder is a setting: its latest line counts also beyond the
+// capacity and joins the rows read.
 TEST(MemoryRestore, Capacity) {
   struct Case {
     std::size_t lines;
     bool full;
     std::size_t restored;  // Com54 rows from the file
+    const char* last;      // the last of them
   };
-  for (const Case& c : {Case{3996, false, 1998}, Case{3997, true, 1999},
-                        Case{3998, true, 1999}, Case{5000, true, 1999}}) {
+  for (const Case& c : {Case{3996, false, 1998, "f3994"}, Case{3997, true, 1999, "f3996"},
+                        Case{3998, true, 1999, "f3996"}, Case{5000, true, 2000, "f4998"}}) {
     TempFolder dir;
     dir.WriteMemoryBytes(LinesFile(c.lines));
     Form f;
@@ -230,9 +238,7 @@ TEST(MemoryRestore, Capacity) {
     EXPECT_EQ(f.memoryFull, c.full) << c.lines;
     EXPECT_EQ(f.Com(54).items.size(), c.restored) << c.lines;
     EXPECT_EQ(f.Com(54).items.front(), "f0");
-    if (c.lines >= 3997) {
-      EXPECT_EQ(f.Com(54).items.back(), "f3996") << c.lines;
-    }
+    EXPECT_EQ(f.Com(54).items.back(), c.last) << c.lines;
   }
 }
 

@@ -115,15 +115,16 @@ TEST(HostFolderOption, IsTakenAsGivenWithTheSeparatorAddedOnce) {
   EXPECT_TRUE(fs::is_regular_file(odd / "mokrav2.jyd")) << f.MSG;
 }
 
-// A folder remembered on the settings tab comes first; the run folder stays
-// on offer after it, before the built-in folders. A run folder that an
-// earlier version wrote into the memory file is listed once.
+// Folders remembered on the settings tab come first, the latest selected;
+// the run folder stays on offer after them, before the built-in folders. A
+// run folder that an earlier version wrote into the memory file is listed
+// once.
 TEST(HostFolderOption, ARememberedFolderComesFirst) {
   TempFolder dir;
   dir.WriteMemoryBytes(platform::ToCp932("54 /srv/jww/\r\n\r\n54 d:\\jww\\\r\n\r\n"));
   Form f;
   Form_Load(f, dir.Text(), "/home/u/run/");
-  EXPECT_EQ(f.Com(54).text, "/srv/jww/");
+  EXPECT_EQ(f.Com(54).text, "d:\\jww\\");
   EXPECT_EQ(f.Com(54).items,
             Joined({"/srv/jww/", "d:\\jww\\", "/home/u/run/"}, BuiltInFolders()));
 

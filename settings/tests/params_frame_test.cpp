@@ -83,10 +83,24 @@ TEST_F(FrameTest, RecordOffItsLayoutIsAProgrammingError) {
   EXPECT_EQ(Bytes("test.jyd"), "1 2 3\r\n");
 }
 
-TEST_F(FrameTest, FolderTextJoinedWithoutSeparator) {
-  f_.Com(54).text = (dir_ / "sub").string();  // no closing separator
+// A folder typed without its closing separator is that folder, for the
+// file written and for the path a failure names; the text stays as typed.
+TEST_F(FrameTest, FolderWithoutClosingSeparatorIsThatFolder) {
+  std::filesystem::create_directory(dir_ / "sub");
+  const std::string folder = (dir_ / "sub").string();
+  f_.Com(54).text = folder;
   Co22_Click(f_);
-  EXPECT_EQ(Bytes("submokrav2.jyd"), "4 4 6 0 0 - - 12.5 25 -- --\r\n");
+  EXPECT_EQ(Bytes("sub/mokrav2.jyd"), "4 4 6 0 0 - - 12.5 25 -- --\r\n");
+  Co32_Click(f_);
+  EXPECT_EQ(f_.MSG, "溶接記号データを出力しました");
+  EXPECT_NE(Bytes("sub/mokrav1.jyd"), "<missing>");
+  EXPECT_EQ(OtherEntries(), 1);  // nothing beside the folder
+  EXPECT_EQ(f_.Com(54).text, folder);
+
+  f_.Com(54).text = (dir_ / "missing").string();
+  Co32_Click(f_);
+  EXPECT_EQ(f_.MSG, std::string(params::kWriteFailed) + f_.Com(54).text + "/mokrav1.jyd" +
+                        "（フォルダがありません）");
 }
 
 TEST_F(FrameTest, BackslashesServeAsSeparators) {

@@ -215,6 +215,19 @@ TEST_F(ToleranceTest, WithoutTableNothingIsWrittenForAnyKind) {
   EXPECT_LT(f_.Com(47).Find("0.75"), 0);
 }
 
+// Typed without its closing separator, the host folder is still where the
+// table is read from and the file written to, and the message names them so.
+TEST_F(ToleranceTest, FolderWithoutClosingSeparatorHoldsTheTable) {
+  f_.Com(54).text = dir_.string();
+  f_.Com(52).text = "G7";
+  Command4_Click(f_);
+  EXPECT_EQ(f_.MSG, kDone);
+  EXPECT_EQ(Written(), Record("G7", "1") + "\r\nG7/0/+0.012/+0.002\r\nG7/3/+0.012/+0.002\r\n\r\n");
+  std::filesystem::remove(dir_ / "公差.dat");
+  Command4_Click(f_);
+  EXPECT_EQ(f_.MSG, "公差表ファイルがありません：" + dir_.string() + "/公差.dat");
+}
+
 TEST_F(ToleranceTest, UnreadableTableSaysSo) {
   std::filesystem::remove(dir_ / "公差.dat");
   std::filesystem::create_directory(dir_ / "公差.dat");
