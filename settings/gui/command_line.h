@@ -59,6 +59,7 @@ struct Answer {
   int code = 0;
   std::string out;
   std::string err;
+  bool operator==(const Answer&) const = default;
 };
 
 // Checks the words the window's parser reads (the program's name first)
