@@ -34,8 +34,8 @@ struct ToolkitOption {
 // The options every GTK 3 program takes, with those of its X11 backend.
 // GTK reads each one only as "--name", "--name value" or "--name=value".
 // A build of GTK may leave some of them to the program (the debug ones
-// need a debug build); the window's parser then refuses them as any
-// unknown option.
+// need a debug build, and GTK 3.24 on X11 leaves --sync); the window's
+// parser then refuses them as any unknown option.
 constexpr ToolkitOption kToolkitOptions[] = {
     {"--display", true},      {"--sync", false},       {"--name", true},
     {"--class", true},        {"--gtk-module", true},  {"--g-fatal-warnings", false},

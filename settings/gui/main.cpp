@@ -7,6 +7,7 @@
 //   MOKRAV --screenshot-dir DIR  shows each tab in turn, saves it as
 //                                DIR/tabN.png and ends
 //   MOKRAV --help                lists the options
+// GTK's own options (--display=:N and the like) go on to the toolkit.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
