@@ -7,16 +7,21 @@
 //   MOKRAV --screenshot-dir DIR  shows each tab in turn, saves it as
 //                                DIR/tabN.png and ends
 //   MOKRAV --help                lists the options
+// GTK's own options (--display=:N and the like) go on to the toolkit.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <gdk/gdkx.h>
+
 #include <wx/app.h>
 #include <wx/cmdline.h>
 #include <wx/filename.h>
 #include <wx/image.h>
-#include <wx/msgout.h>
 #include <wx/timer.h>
 
 #include "settings/form.h"
@@ -60,49 +65,47 @@ class TabPhotographer : public wxTimer {
 // The host folder of the command line, taken from its raw words by main()
 // before wxWidgets decodes them.
 std::optional<std::string> startHostFolder;
-// The window's options, for its parser and its usage line.
-void AddOptions(wxCmdLineParser& parser) {
-  parser.AddSwitch("h", "help", "show these options and end", wxCMD_LINE_OPTION_HELP);
-  // main() has taken this one's value from the raw words. The usage pads
-  // each option to column 24 and a tab takes its description on to column
-  // 32, where the further lines start too.
-  parser.AddOption("", kHostFolderOption,
-                   "offer this folder as the host folder, where the draw buttons write\n"
-                   "\t\t\t\t(a \"/\" is added when it does not end with one; a relative\n"
-                   "\t\t\t\tfolder is taken from the start folder); a folder remembered\n"
-                   "\t\t\t\ton the settings tab comes first, and this one is never\n"
-                   "\t\t\t\tremembered");
-  parser.AddOption("", kScreenshotDirOption, "save a picture of each tab into this folder");
+// The exit code of a run that the window's parser refused once the
+// toolkit had started: GTK left it one of its own options, which this
+// build of GTK does not know.
+std::optional<int> refusedWithToolkit;
+
+// Prints the answer of the window's parser; its exit code.
+int Print(const Answer& answer) {
+  std::fputs(answer.out.c_str(), stdout);
+  std::fputs(answer.err.c_str(), stderr);
+  return answer.code;
 }
 
-// Checks the words before the toolkit starts, so that --help and a
-// mistyped option are answered on a machine without a display too. The
-// exit code when the run ends here: 0 after the usage, 1 after a refusal.
-std::optional<int> AnsweredWithoutWindow(int argc, char** argv) {
-  wxCmdLineParser parser(argc, argv);
-  AddOptions(parser);
-  const int parsed = parser.Parse(false);
-  if (parsed == 0) return std::nullopt;
-  if (parsed == -1) {
-    wxMessageOutputStderr(stdout).Output(parser.GetUsageString());
-    return 0;
-  }
-  // Parsed again to say what was wrong, with the usage.
-  wxMessageOutput::Set(new wxMessageOutputStderr);
-  parser.Parse(true);
-  return 1;
+// A display chosen with --display is the one the programs the window
+// starts use too: the screenshots are read back from it.
+void ShareTheDisplay() {
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr || !GDK_IS_X11_DISPLAY(display)) return;
+  const char* name = gdk_display_get_name(display);
+  const char* before = std::getenv("DISPLAY");
+  if (name != nullptr && (before == nullptr || std::strcmp(before, name) != 0)) setenv("DISPLAY", name, 1);
 }
 
 class App : public wxApp {
  public:
   bool OnInit() override {
-    // main() has checked the words already.
+    // main() has checked the words as GTK would leave them. A build of GTK
+    // that does not know one of its options leaves it to the window,
+    // which refuses it as main() would have.
+    std::vector<std::string> words;
+    for (int i = 0; i < argc; ++i) words.push_back(argv[i].utf8_string());
+    if (const std::optional<Answer> answer = AnsweredWithoutWindow(words)) {
+      refusedWithToolkit = Print(*answer);
+      return false;
+    }
     wxCmdLineParser parser(argc, argv);
     AddOptions(parser);
     if (parser.Parse(false) != 0) return false;
     wxString dir;
     const bool screenshots = parser.Found(kScreenshotDirOption, &dir);
 
+    ShareTheDisplay();
     ApplyCompactLook();
     wxInitAllImageHandlers();
     // The memory file lives in the folder the application starts in.
@@ -139,6 +142,11 @@ int main(int argc, char** argv) {
   mokrav::gui::startHostFolder = words.hostFolder;
   int count = static_cast<int>(words.rest.size());
   words.rest.push_back(nullptr);
-  if (const std::optional<int> code = mokrav::gui::AnsweredWithoutWindow(count, words.rest.data())) return *code;
-  return wxEntry(count, words.rest.data());
+  // GTK takes its own options out of these words when the toolkit starts:
+  // they reach it unchanged, and the check reads what it will leave.
+  if (const std::optional<mokrav::gui::Answer> answer =
+          mokrav::gui::AnsweredWithoutWindow(mokrav::gui::WithoutToolkitOptions(count, words.rest.data())))
+    return mokrav::gui::Print(*answer);
+  const int code = wxEntry(count, words.rest.data());
+  return mokrav::gui::refusedWithToolkit.value_or(code);
 }

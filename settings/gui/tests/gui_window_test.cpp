@@ -2,8 +2,10 @@
 // xvfb-run): the tabs, the controls built from the control table, the
 // push-button behaviour of check boxes and option arrays, and the mirror
 // between widgets and form model around a click. Without a display every
-// window test skips; the command-line test needs none.
+// window test skips; the command-line tests need none.
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -558,6 +560,9 @@ TEST(CommandLine, HostFolderIsTakenByteForByte) {
       {{"MOKRAV", "--host-folder"}, std::nullopt, {"MOKRAV", "--host-folder"}},
       {{"MOKRAV", "--", "--host-folder", "x"}, std::nullopt, {"MOKRAV", "--", "--host-folder", "x"}},
       {{"MOKRAV", "--host-folders", "x"}, std::nullopt, {"MOKRAV", "--host-folders", "x"}},
+      // The toolkit's options stay for GTK, a value word with its option.
+      {{"MOKRAV", "--display", ":1", "--host-folder", "h"}, "h", {"MOKRAV", "--display", ":1"}},
+      {{"MOKRAV", "--name", "--host-folder", "x"}, std::nullopt, {"MOKRAV", "--name", "--host-folder", "x"}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> words = c.words;
@@ -568,6 +573,116 @@ TEST(CommandLine, HostFolderIsTakenByteForByte) {
     EXPECT_EQ(taken.hostFolder, c.folder);
     EXPECT_EQ(std::vector<std::string>(taken.rest.begin(), taken.rest.end()), c.rest);
   }
+}
+
+// The check before the toolkit starts, on the given words after the
+// program's name, as main() makes it.
+std::optional<Answer> Checked(std::vector<std::string> words, std::string program = "MOKRAV") {
+  words.insert(words.begin(), std::move(program));
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  return AnsweredWithoutWindow(WithoutToolkitOptions(static_cast<int>(argv.size()), argv.data()));
+}
+
+// GTK takes its own options out of the words when it starts, so the check
+// must not refuse them, in either spelling, and must read the rest as the
+// window's parser will see it then. Needs no display.
+TEST(CommandLine, ToolkitOptionsPassTheCheckAsGtkTakesThem) {
+  const std::vector<std::vector<std::string>> passing = {
+      {"--display=:7"},
+      {"--display", ":7", "--screenshot-dir", "d"},
+      {"--sync", "--g-fatal-warnings"},
+      {"--name", "n", "--class=c"},
+      {"--gtk-module", "m", "--gtk-debug=all", "--gdk-no-debug", "misc", "--gtk-no-debug=x", "--gdk-debug", "y"},
+      {"--name", "--help"},  // GTK takes "--help" as the name
+      {"--display=", "--screenshot-dir=d"},
+  };
+  for (const auto& words : passing) {
+    SCOPED_TRACE(words.front());
+    EXPECT_EQ(Checked(words), std::nullopt);
+  }
+  const std::vector<std::vector<std::string>> refused = {
+      {"--sync=1"},
+      {"--display"},  // GTK leaves an option without its value
+      {"--displays=:7"},
+      {"-display", ":7"},
+      {"--", "--display", ":7"},
+      {"--screenshot-dir", "--display", ":7"},  // GTK takes its option first
+  };
+  for (const auto& words : refused) {
+    SCOPED_TRACE(words.front());
+    const std::optional<Answer> answer = Checked(words);
+    ASSERT_NE(answer, std::nullopt);
+    EXPECT_EQ(answer->code, 1);
+  }
+}
+
+// --help and a mistyped option are answered before the toolkit starts:
+// the usage on standard output, or what was wrong on standard error.
+TEST(CommandLine, HelpIsAnsweredAndAMistypedOptionRefusedWithoutADisplay) {
+  const std::optional<Answer> help = Checked({"--display=:7", "--help"});
+  ASSERT_NE(help, std::nullopt);
+  EXPECT_EQ(help->code, 0);
+  EXPECT_EQ(help->out.rfind("Usage: MOKRAV ", 0), 0u) << help->out;
+  EXPECT_NE(help->out.find("--screenshot-dir"), std::string::npos);
+  EXPECT_EQ(help->err, "");
+
+  const std::optional<Answer> typo = Checked({"--screenshot-dri", "d"});
+  ASSERT_NE(typo, std::nullopt);
+  EXPECT_EQ(typo->code, 1);
+  EXPECT_EQ(typo->out, "");
+  EXPECT_EQ(typo->err.rfind(help->out, 0), 0u) << typo->err;
+  EXPECT_NE(typo->err.find("'screenshot-dri'"), std::string::npos) << typo->err;
+}
+
+// A word the refusal quotes, and the program's name in its usage, show
+// their control characters and stray bytes as the tools' messages do: the
+// refusal reads as if the shown text had been typed.
+TEST(CommandLine, RefusalShowsTheControlCharactersOfTheWords) {
+  const std::optional<Answer> esc = Checked({"\x1B[31m"});
+  ASSERT_NE(esc, std::nullopt);
+  EXPECT_NE(esc->err.find("'\\x1B[31m'"), std::string::npos) << esc->err;
+  EXPECT_EQ(esc, Checked({"\\x1B[31m"}));
+  struct Case {
+    std::vector<std::string> words;
+    std::string program;
+    std::vector<std::string> shownWords;
+    std::string shownProgram;
+  };
+  const Case cases[] = {
+      {{"a\nb\x9B"}, "MOKRAV", {"a\\x0Ab\\x9B"}, "MOKRAV"},
+      {{"--screenshot-dir"}, "MOK\x1B]0;t\aRAV", {"--screenshot-dir"}, "MOK\\x1B]0;t\\x07RAV"},
+  };
+  for (const Case& c : cases) {
+    const std::optional<Answer> raw = Checked(c.words, c.program);
+    ASSERT_NE(raw, std::nullopt);
+    EXPECT_EQ(raw, Checked(c.shownWords, c.shownProgram));
+  }
+}
+
+// A word for the shell, as it is.
+std::string Quoted(const std::string& word) {
+  std::string quoted = "'";
+  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// GTK takes --display when the window starts and opens that display: with
+// no DISPLAY in its environment, a screenshot run still shows and saves
+// every tab from it, and ends normally.
+TEST(MokravRun, DisplayOptionPicksTheDisplayOfAScreenshotRun) {
+  const char* display = std::getenv("DISPLAY");
+  if (display == nullptr || *display == '\0') GTEST_SKIP() << "no display (DISPLAY is not set)";
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("mokrav_display_" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder / "shots");
+  const std::string command = "cd " + Quoted(folder.string()) + " && env -u DISPLAY " + Quoted(MOKRAV_PATH) +
+                              " --display=" + Quoted(display) + " --screenshot-dir shots";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << ": " << status;
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / "shots" / "tab0.png"));
+  std::error_code ec;
+  std::filesystem::remove_all(folder, ec);
 }
 
 }  // namespace
