@@ -90,16 +90,26 @@ void ShareTheDisplay() {
 class App : public wxApp {
  public:
   bool OnInit() override {
-    // main() has checked the words as GTK would leave them. A build of GTK
-    // that does not know one of its options leaves it to the window,
-    // which refuses it as main() would have.
-    std::vector<std::string> words;
-    for (int i = 0; i < argc; ++i) words.push_back(argv[i].utf8_string());
+    // main() has checked the words as GTK would leave them. An option of
+    // GTK's that this build of GTK leaves in place (--sync on X11) is still
+    // the toolkit's, not the window's: it is passed over here as it was
+    // there, so the window starts as it did before it had options of its own.
+    std::vector<std::string> given;
+    for (int i = 0; i < argc; ++i) given.push_back(argv[i].utf8_string());
+    std::vector<char*> raw;
+    for (std::string& word : given) raw.push_back(word.data());
+    std::vector<std::string> words = WithoutToolkitOptions(static_cast<int>(raw.size()), raw.data());
     if (const std::optional<Answer> answer = AnsweredWithoutWindow(words)) {
       refusedWithToolkit = Print(*answer);
       return false;
     }
-    wxCmdLineParser parser(argc, argv);
+    // Wide words, as the toolkit's own were, so that no locale decodes them again.
+    std::vector<wxString> wide;
+    for (const std::string& word : words) wide.push_back(wxString::FromUTF8(word));
+    std::vector<wxChar*> left;
+    for (wxString& word : wide) left.push_back(const_cast<wxChar*>(word.wc_str()));
+    left.push_back(nullptr);
+    wxCmdLineParser parser(static_cast<int>(wide.size()), left.data());
     AddOptions(parser);
     if (parser.Parse(false) != 0) return false;
     wxString dir;
