@@ -93,7 +93,7 @@ TEST_F(FinishFiles, ARunKilledAtAnyMomentLeavesTheOldOrTheNewDrawingAndNothingEl
   for (int run = 0; run < runs; ++run) {
     Write("jwc_temp.txt", kHost);
     pid_t child = Start();
-    staging.insert(".jwc_temp.txt." + std::to_string(child) + "-0.tmp");
+    staging.insert(".mokrav." + std::to_string(child) + "-0.tmp");
     std::this_thread::sleep_for(std::chrono::microseconds(rng() % span));
     ::kill(child, SIGKILL);
     finished += Finish(child) == 0;
