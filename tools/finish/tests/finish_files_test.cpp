@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "exchange/testing/tool_run_test.h"
 
@@ -134,6 +135,100 @@ TEST_F(FinishFiles, ARunKilledAtAnyMomentLeavesTheOldOrTheNewDrawingAndNothingEl
   std::set<std::string> left;
   for (auto& e : fs::directory_iterator(dir_)) left.insert(e.path().filename().string());
   EXPECT_EQ(left, (std::set<std::string>{"err.txt", "jwc_temp.txt", "mokrav2.jyd"}));
+}
+
+// Runs `words` in the folder with stderr to err.txt; its exit code, or -1
+// when it did not exit (or could not be started: 127).
+int RunIn(const fs::path& dir, const std::vector<std::string>& words) {
+  pid_t child = ::fork();
+  if (child == 0) {
+    if (::chdir(dir.c_str()) != 0) ::_exit(127);
+    FILE* err = std::freopen("err.txt", "w", stderr);
+    (void)err;
+    std::vector<char*> argv;
+    for (const auto& w : words) argv.push_back(const_cast<char*>(w.c_str()));
+    argv.push_back(nullptr);
+    ::execvp(argv[0], argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Each step of the replace that can fail made to fail, one at a time, in the
+// built tool (strace makes the system call return an I/O error): the run
+// exits 0 exactly when the exchange file holds the new drawing; otherwise
+// it exits 1, the host's file is as it was and nothing is left beside it.
+// Both ways of staging are taken: the unnamed file, and the hidden name a
+// system without /proc leaves the tool (its /proc made unreachable).
+TEST_F(FinishFiles, AStepOfTheReplaceThatFailsLeavesTheOldDrawingOrTheRunSucceeds) {
+  Write("mokrav2.jyd", kParams);
+  if (RunIn(dir_, {"strace", "-o", "/dev/null", "true"}) != 0)
+    GTEST_SKIP() << "strace is not installed or may not trace here: " << Read("err.txt");
+  Write("jwc_temp.txt", kHost);
+  ASSERT_EQ(Finish(Start()), 0) << Read("err.txt");
+  const std::string drawn = Read("jwc_temp.txt");
+  const std::vector<std::string> tool = {tool_.path, "jwc_temp.txt", "1", "2", "mokrav2.jyd"};
+  // The calls the loader makes before the tool opens the exchange file are
+  // not the tool's: the counting starts after them.
+  std::vector<std::string> clean = {"strace", "-o", "trace.txt", "--"};
+  clean.insert(clean.end(), tool.begin(), tool.end());
+  Write("jwc_temp.txt", kHost);
+  ASSERT_EQ(RunIn(dir_, clean), 0) << Read("err.txt");
+  const std::string cleanTrace = Read("trace.txt");
+  const std::string beforeTool = cleanTrace.substr(0, cleanTrace.find("\"jwc_temp.txt\", O_RDONLY"));
+  const auto loaderCalls = [&](const std::string& call) {
+    int n = 0;
+    for (std::size_t at = beforeTool.find(call + "("); at != std::string::npos; at = beforeTool.find(call + "(", at + 1))
+      n += at == 0 || beforeTool[at - 1] == '\n';
+    return n;
+  };
+  for (const bool withProc : {true, false}) {
+    SCOPED_TRACE(withProc ? "unnamed staging" : "named staging, no /proc");
+    for (const std::string call : {"write", "fsync", "linkat", "rename", "close"}) {
+      int refused = 0;
+      const int first = loaderCalls(call) + 1;
+      int when = first;
+      for (;; ++when) {
+        SCOPED_TRACE(call + " number " + std::to_string(when));
+        Write("jwc_temp.txt", kHost);
+        std::vector<std::string> words = {"strace", "-o", "trace.txt", "-e",
+                                          "inject=" + call + ":error=EIO:when=" + std::to_string(when)};
+        if (!withProc) words.insert(words.end(), {"-e", "inject=access:error=ENOENT"});
+        words.push_back("--");
+        words.insert(words.end(), tool.begin(), tool.end());
+        const int code = RunIn(dir_, words);
+        const std::string now = Read("jwc_temp.txt");
+        if (code == 0) {
+          EXPECT_EQ(now, drawn);
+        } else {
+          EXPECT_EQ(code, 1) << Read("err.txt");
+          EXPECT_EQ(now, kHost);
+          ++refused;
+        }
+        std::set<std::string> left;
+        for (auto& e : fs::directory_iterator(dir_)) left.insert(e.path().filename().string());
+        EXPECT_EQ(left, (std::set<std::string>{"err.txt", "jwc_temp.txt", "mokrav2.jyd", "trace.txt"}));
+        // Past the last such call of the run nothing was made to fail.
+        const std::string trace = Read("trace.txt");
+        bool injected = false;
+        for (std::size_t at = trace.find("(INJECTED)"); at != std::string::npos && !injected;
+             at = trace.find("(INJECTED)", at + 1))
+          injected = trace.compare(trace.rfind('\n', at) + 1, call.size() + 1, call + "(") == 0;
+        if (!injected) break;
+        if (HasFailure()) return;
+      }
+      // The call is one the run makes (a link only where the staged file
+      // is unnamed), and a run was refused at it where the new bytes were
+      // not yet in place; a close never comes before that.
+      if (call == "linkat" && !withProc) continue;
+      EXPECT_GT(when, first);
+      if (call != "close") {
+        EXPECT_GT(refused, 0);
+      }
+    }
+  }
 }
 
 TEST_F(FinishFiles, AnExchangeFileThatIsALinkHasItsTargetReplaced) {
