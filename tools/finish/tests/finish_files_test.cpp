@@ -166,39 +166,44 @@ TEST_F(FinishFiles, AStepOfTheReplaceThatFailsLeavesTheOldDrawingOrTheRunSucceed
   Write("mokrav2.jyd", kParams);
   if (RunIn(dir_, {"strace", "-o", "/dev/null", "true"}) != 0)
     GTEST_SKIP() << "strace is not installed or may not trace here: " << Read("err.txt");
-  Write("jwc_temp.txt", kHost);
-  ASSERT_EQ(Finish(Start()), 0) << Read("err.txt");
-  const std::string drawn = Read("jwc_temp.txt");
   const std::vector<std::string> tool = {tool_.path, "jwc_temp.txt", "1", "2", "mokrav2.jyd"};
-  // The calls the loader makes before the tool opens the exchange file are
-  // not the tool's: the counting starts after them.
-  std::vector<std::string> clean = {"strace", "-o", "trace.txt", "--"};
-  clean.insert(clean.end(), tool.begin(), tool.end());
-  Write("jwc_temp.txt", kHost);
-  ASSERT_EQ(RunIn(dir_, clean), 0) << Read("err.txt");
-  const std::string cleanTrace = Read("trace.txt");
-  const std::string beforeTool = cleanTrace.substr(0, cleanTrace.find("\"jwc_temp.txt\", O_RDONLY"));
-  const auto loaderCalls = [&](const std::string& call) {
+  // The lines of a trace that are calls of `call`.
+  const auto calls = [](const std::string& trace, const std::string& call) {
     int n = 0;
-    for (std::size_t at = beforeTool.find(call + "("); at != std::string::npos; at = beforeTool.find(call + "(", at + 1))
-      n += at == 0 || beforeTool[at - 1] == '\n';
+    for (std::size_t at = trace.find(call + "("); at != std::string::npos; at = trace.find(call + "(", at + 1))
+      n += at == 0 || trace[at - 1] == '\n';
     return n;
   };
   for (const bool withProc : {true, false}) {
     SCOPED_TRACE(withProc ? "unnamed staging" : "named staging, no /proc");
+    const auto traced = [&](const std::string& inject) {
+      std::vector<std::string> words = {"strace", "-o", "trace.txt"};
+      if (!inject.empty()) words.insert(words.end(), {"-e", inject});
+      if (!withProc) words.insert(words.end(), {"-e", "inject=access:error=ENOENT"});
+      words.push_back("--");
+      words.insert(words.end(), tool.begin(), tool.end());
+      Write("jwc_temp.txt", kHost);
+      return RunIn(dir_, words);
+    };
+    // A run with nothing made to fail: the drawing, and the calls the run
+    // makes. Those the loader makes before the tool opens the exchange file
+    // are not the tool's and are left alone.
+    ASSERT_EQ(traced(""), 0) << Read("err.txt");
+    const std::string drawn = Read("jwc_temp.txt");
+    ASSERT_NE(drawn, kHost);
+    const std::string whole = Read("trace.txt");
+    const std::size_t toolStart = whole.find("\"jwc_temp.txt\", O_RDONLY");
+    ASSERT_NE(toolStart, std::string::npos) << whole;
     for (const std::string call : {"write", "fsync", "linkat", "rename", "close"}) {
+      const int first = calls(whole.substr(0, toolStart), call) + 1;
+      const int made = calls(whole.substr(toolStart), call);
+      // A link only where the staged file is unnamed; every other call is
+      // one the replace makes.
+      EXPECT_EQ(made > 0, call != "linkat" || withProc) << whole;
       int refused = 0;
-      const int first = loaderCalls(call) + 1;
-      int when = first;
-      for (;; ++when) {
+      for (int when = first; when < first + made; ++when) {
         SCOPED_TRACE(call + " number " + std::to_string(when));
-        Write("jwc_temp.txt", kHost);
-        std::vector<std::string> words = {"strace", "-o", "trace.txt", "-e",
-                                          "inject=" + call + ":error=EIO:when=" + std::to_string(when)};
-        if (!withProc) words.insert(words.end(), {"-e", "inject=access:error=ENOENT"});
-        words.push_back("--");
-        words.insert(words.end(), tool.begin(), tool.end());
-        const int code = RunIn(dir_, words);
+        const int code = traced("inject=" + call + ":error=EIO:when=" + std::to_string(when));
         const std::string now = Read("jwc_temp.txt");
         if (code == 0) {
           EXPECT_EQ(now, drawn);
@@ -210,21 +215,13 @@ TEST_F(FinishFiles, AStepOfTheReplaceThatFailsLeavesTheOldDrawingOrTheRunSucceed
         std::set<std::string> left;
         for (auto& e : fs::directory_iterator(dir_)) left.insert(e.path().filename().string());
         EXPECT_EQ(left, (std::set<std::string>{"err.txt", "jwc_temp.txt", "mokrav2.jyd", "trace.txt"}));
-        // Past the last such call of the run nothing was made to fail.
         const std::string trace = Read("trace.txt");
-        bool injected = false;
-        for (std::size_t at = trace.find("(INJECTED)"); at != std::string::npos && !injected;
-             at = trace.find("(INJECTED)", at + 1))
-          injected = trace.compare(trace.rfind('\n', at) + 1, call.size() + 1, call + "(") == 0;
-        if (!injected) break;
+        EXPECT_NE(trace.find("= -1 EIO (Input/output error) (INJECTED)"), std::string::npos) << trace;
         if (HasFailure()) return;
       }
-      // The call is one the run makes (a link only where the staged file
-      // is unnamed), and a run was refused at it where the new bytes were
-      // not yet in place; a close never comes before that.
-      if (call == "linkat" && !withProc) continue;
-      EXPECT_GT(when, first);
-      if (call != "close") {
+      // Each call but a close comes before the new bytes are in place at
+      // least once, where failing it refuses the run.
+      if (call != "close" && made > 0) {
         EXPECT_GT(refused, 0);
       }
     }
