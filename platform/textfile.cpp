@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <string_view>
 
 #include "platform/cp932.h"
 
@@ -232,69 +233,75 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
-// The names the new bytes of `file` pass through on their way into place:
-// ".<file>.<pid>-<n>.tmp", one per run and per replace within it, so that
+// The names the new bytes pass through on their way into place:
+// ".mokrav.<pid>-<n>.tmp", one per run and per replace within it, so that
 // runs started at once never share one (a shared name lets one run rename
-// the other's bytes into place and leaves the other nothing to rename).
+// the other's bytes into place and leaves the other nothing to rename). The
+// name does not grow with the file's: a file whose name is as long as the
+// file system allows can still be replaced.
 class StagingNames {
  public:
   StagingNames(const std::filesystem::path& folder, const std::string& file)
-      : folder_(folder), prefix_("." + file + ".") {}
+      : folder_(folder), earlierPrefix_("." + file + ".") {}
 
   // A name no run of this process has used yet.
   std::filesystem::path Next() const {
     static std::atomic<unsigned long> counter{0};
-    return folder_ / (prefix_ + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
+    return folder_ / (kPrefix + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
   }
 
   // Removes what killed runs left: a staging name whose process no longer
-  // exists can belong to no run still going, and the fixed name ".<file>.tmp"
-  // of earlier versions. A live run's name is never touched. Best effort: a
-  // folder that cannot be read or written is refused later, by the replace.
+  // exists can belong to no run still going, whichever file it was meant
+  // for. Earlier versions staged under ".<file>.<pid>-<n>.tmp" and, before
+  // that, ".<file>.tmp"; what they left of this file goes as well. A live
+  // run's name is never touched. Best effort: a folder that cannot be read
+  // or written is refused later, by the replace.
   void ClearLeftovers() const {
-    ::unlink((folder_ / (prefix_ + "tmp")).c_str());
+    ::unlink((folder_ / (earlierPrefix_ + "tmp")).c_str());
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
       const std::string name = it->path().filename().string();
-      if (name.size() <= prefix_.size() + 4 || !name.starts_with(prefix_) || !name.ends_with(".tmp")) continue;
-      const std::string middle = name.substr(prefix_.size(), name.size() - prefix_.size() - 4);
-      long pid = 0;
-      unsigned long n = 0;
-      const char* const last = middle.data() + middle.size();
-      auto [dash, pidEc] = std::from_chars(middle.data(), last, pid);
-      if (pidEc != std::errc() || pid <= 0 || dash == last || *dash != '-') continue;
-      auto [rest, nEc] = std::from_chars(dash + 1, last, n);
-      if (nEc != std::errc() || rest != last) continue;
-      if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) ::unlink(it->path().c_str());
+      if (OfDeadRun(name, kPrefix) || OfDeadRun(name, earlierPrefix_)) ::unlink(it->path().c_str());
     }
   }
 
  private:
+  static constexpr char kPrefix[] = ".mokrav.";
+
+  // Whether the name is "<prefix><pid>-<n>.tmp" of a process that is gone.
+  static bool OfDeadRun(const std::string& name, std::string_view prefix) {
+    if (name.size() <= prefix.size() + 4 || !name.starts_with(prefix) || !name.ends_with(".tmp")) return false;
+    const char* const first = name.data() + prefix.size();
+    const char* const last = name.data() + name.size() - 4;
+    long pid = 0;
+    unsigned long n = 0;
+    auto [dash, pidEc] = std::from_chars(first, last, pid);
+    if (pidEc != std::errc() || pid <= 0 || dash == last || *dash != '-') return false;
+    auto [rest, nEc] = std::from_chars(dash + 1, last, n);
+    if (nEc != std::errc() || rest != last) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+  }
+
   std::filesystem::path folder_;
-  std::string prefix_;
+  std::string earlierPrefix_;
 };
 
-// A fresh staging name for an unnamed file: linked under a name no other
-// run uses, retried while a leftover of an earlier process with our pid is
-// in the way. Empty with errno set when it cannot be linked.
-std::filesystem::path LinkStaged(const StagingNames& names, const std::string& self) {
-  for (int tries = 0; tries < 100; ++tries) {
-    std::filesystem::path name = names.Next();
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return name;
-    if (errno != EEXIST) break;
-  }
-  return {};
-}
-
-// A fresh staging file created under a name no other run uses; its
-// descriptor, or -1 with errno set.
-int CreateStaged(const StagingNames& names, mode_t mode, std::filesystem::path& name) {
+// Puts the staged bytes under a fresh staging name: `take` makes the name
+// (creating or linking it so that it fails with EEXIST where the name is
+// already there) and is tried again with the next name while a leftover of
+// an earlier process with our pid is in the way. False with errno set, and
+// `name` empty, when no name could be taken.
+template <typename Take>
+bool TakeStagingName(const StagingNames& names, std::filesystem::path& name, Take take) {
   for (int tries = 0; tries < 100; ++tries) {
     name = names.Next();
-    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (take(name)) return true;
+    if (errno != EEXIST) break;
   }
-  return -1;
+  const int code = errno;
+  name.clear();
+  errno = code;
+  return false;
 }
 
 }  // namespace
@@ -321,8 +328,11 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   if (fd < 0) {
     if (unnamed && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) throw SystemError(Doing::kWrite, path);
     unnamed = false;
-    fd = CreateStaged(names, mode, staged);
-    if (fd < 0) throw SystemError(Doing::kWrite, path);
+    const bool created = TakeStagingName(names, staged, [&](const std::filesystem::path& name) {
+      fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+      return fd >= 0;
+    });
+    if (!created) throw SystemError(Doing::kWrite, path);
   }
   if (exists) ::fchmod(fd, mode);
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
@@ -330,10 +340,13 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   bool placed = false;
   if (ok && unnamed) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    const auto linkTo = [&](const std::filesystem::path& name) {
+      return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    };
     // A file that does not exist yet is linked straight into place.
-    if (!exists && ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    if (!exists && linkTo(target)) {
       placed = true;
-    } else if ((staged = LinkStaged(names, self)).empty()) {
+    } else if (!TakeStagingName(names, staged, linkTo)) {
       ok = false;
       code = errno;
     }
@@ -344,17 +357,21 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   if (ok && !placed) {
     if (::rename(staged.c_str(), target.c_str()) == 0) {
       staged.clear();  // the name is the file's now
+      placed = true;
     } else {
       ok = false;
       code = errno;
     }
   }
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    code = errno;
+  // Once the bytes are in place the replace has been done, and nothing
+  // after it can take that back: the bytes were flushed before they were
+  // put there, so a close or a flush of the folder that fails now is no
+  // failure of the replace. Before that, the first failure is the one told.
+  ::close(fd);
+  if (!placed) {
+    if (!staged.empty()) ::unlink(staged.c_str());
+    throw FileError(Doing::kWrite, path, std::strerror(code), code);
   }
-  if (!staged.empty()) ::unlink(staged.c_str());
-  if (!ok) throw FileError(Doing::kWrite, path, std::strerror(code), code);
   SyncFolder(folder);
 }
 

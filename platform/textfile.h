@@ -67,11 +67,15 @@ std::vector<std::string> ReadItems(const std::filesystem::path& path);
 // the file system has no unnamed files, a hidden name beside the file is
 // used). The hidden name a file passes through is its run's own, so runs
 // started at once on one file never take each other's bytes: each that
-// returns has put its own in place, the last of them stays. Such names
-// left by a run that was killed are removed by the next replace. A
-// symbolic link is followed: its target is replaced and the link kept.
-// Throws EncodeError before touching anything when the text cannot be
-// encoded, and FileError naming the path when the file cannot be written.
+// returns has put its own in place, the last of them stays; the name is
+// short whatever the file's, so the longest name a folder takes can be
+// replaced. Such names left by a run that was killed are removed by the
+// next replace. A symbolic link is followed: its target is replaced and
+// the link kept. Throws EncodeError before touching anything when the text
+// cannot be encoded, and FileError naming the path when the file cannot be
+// written: then the file holds its old bytes and no hidden name is left.
+// Once the new bytes are in place the call returns normally; nothing that
+// fails after that (a close, the flush of the folder) is reported.
 void ReplaceFile(const std::filesystem::path& path, const std::string& utf8);
 
 // How the new bytes are held before they are put in place. The suite

@@ -332,10 +332,16 @@ TEST(TextFile, ReplacesStartedAtOnceEachPutTheirOwnBytesInPlace) {
   auto dir = TempDir();
   auto file = dir / "jwc_temp.txt";
   ReplaceFileBytes(file, "hd\r\n");
-  constexpr int kRuns = 3;
+  // Runs that replace the file a few times each, started at once, overlap
+  // many times over in a round: a name shared by two of them fails in the
+  // first rounds. Every process started costs more here than the replaces
+  // it makes, so the rounds are few and each does much.
+  constexpr int kRuns = 4;
+  constexpr int kReplacesEach = 4;
+  constexpr int kRounds = 8;
   for (Staging staging : {Staging::kUnnamedWherePossible, Staging::kNamedOnly}) {
     SCOPED_TRACE(staging == Staging::kNamedOnly ? "named staging" : "unnamed staging");
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < kRounds; ++round) {
       // Each run holds back until the gate closes, so that all start at once.
       int gate[2];
       ASSERT_EQ(::pipe(gate), 0);
@@ -349,7 +355,7 @@ TEST(TextFile, ReplacesStartedAtOnceEachPutTheirOwnBytesInPlace) {
           char c;
           while (::read(gate[0], &c, 1) < 0 && errno == EINTR) {}
           try {
-            ReplaceFileBytes(file, bytes.back(), staging);
+            for (int n = 0; n < kReplacesEach; ++n) ReplaceFileBytes(file, bytes.back(), staging);
             ::_exit(0);
           } catch (...) {
             ::_exit(1);
@@ -387,13 +393,37 @@ TEST(TextFile, AReplaceClearsWhatKilledRunsLeftAndNothingElse) {
   ASSERT_GE(gone, 0);
   if (gone == 0) ::_exit(0);
   ::waitpid(gone, nullptr, 0);
-  const std::string killed = ".jwc_temp.txt." + std::to_string(gone) + "-3.tmp";
-  const std::string live = ".jwc_temp.txt." + std::to_string(::getppid()) + "-0.tmp";
-  const std::string earlier = ".jwc_temp.txt.tmp";  // the fixed name of earlier versions
-  for (const auto& name : {killed, live, earlier}) std::ofstream(dir / name) << "part";
+  const std::string killed = ".mokrav." + std::to_string(gone) + "-3.tmp";
+  const std::string live = ".mokrav." + std::to_string(::getppid()) + "-0.tmp";
+  // What earlier versions left: a name of the file's own with the run's
+  // pid, and before that one fixed name.
+  const std::string killedEarlier = ".jwc_temp.txt." + std::to_string(gone) + "-0.tmp";
+  const std::string liveEarlier = ".jwc_temp.txt." + std::to_string(::getppid()) + "-1.tmp";
+  const std::string fixedEarlier = ".jwc_temp.txt.tmp";
+  for (const auto& name : {killed, live, killedEarlier, liveEarlier, fixedEarlier}) std::ofstream(dir / name) << "part";
   ReplaceFileBytes(file, "new\r\n");
   EXPECT_EQ(ReadBytes(file), "new\r\n");
-  EXPECT_EQ(Others(dir, file), std::vector<std::string>{live});
+  std::vector<std::string> kept{live, liveEarlier};
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(Others(dir, file), kept);
+  fs::remove_all(dir);
+}
+
+TEST(TextFile, AFileWhoseNameIsAsLongAsTheFolderTakesIsReplaced) {
+  auto dir = TempDir();
+  const auto nameMax = static_cast<std::size_t>(::pathconf(dir.c_str(), _PC_NAME_MAX));
+  const std::string longest = std::string(nameMax - 4, 'j') + ".txt";
+  auto file = dir / longest;
+  for (Staging staging : {Staging::kUnnamedWherePossible, Staging::kNamedOnly}) {
+    SCOPED_TRACE(staging == Staging::kNamedOnly ? "named staging" : "unnamed staging");
+    fs::remove(file);
+    // Made where there was none, then replaced.
+    ReplaceFileBytes(file, "hd\r\n", staging);
+    EXPECT_EQ(ReadBytes(file), "hd\r\n");
+    ReplaceFileBytes(file, "ly1\r\n", staging);
+    EXPECT_EQ(ReadBytes(file), "ly1\r\n");
+    EXPECT_EQ(Others(dir, file), std::vector<std::string>{});
+  }
   fs::remove_all(dir);
 }
 
