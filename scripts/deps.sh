@@ -3,7 +3,7 @@
 # with package names as arguments, those instead.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3 libgtest-dev googletest
-          libwxgtk3.2-dev libgtk-3-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic fonts-ipafont-mincho)
+          libwxgtk3.2-dev libgtk-3-dev xvfb xauth xdotool imagemagick strace fonts-ipafont-gothic fonts-ipafont-mincho)
 [ $# -eq 0 ] || packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
