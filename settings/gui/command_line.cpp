@@ -18,9 +18,8 @@ void AddOptions(wxCmdLineParser& parser) {
   parser.AddOption("", kHostFolderOption,
                    "offer this folder as the host folder, where the draw buttons write\n"
                    "\t\t\t\t(a \"/\" is added when it does not end with one; a relative\n"
-                   "\t\t\t\tfolder is taken from the start folder); a folder remembered\n"
-                   "\t\t\t\ton the settings tab comes first, and this one is never\n"
-                   "\t\t\t\tremembered");
+                   "\t\t\t\tfolder is taken from the start folder); the folder last\n"
+                   "\t\t\t\tset on the settings tab comes first");
   parser.AddOption("", kScreenshotDirOption, "save a picture of each tab into this folder");
 }
 
