@@ -26,10 +26,11 @@ case "$source" in
 esac
 mkdir -p -- "$1"
 # Everything below works inside the folder, by names of its own. "./"
-# keeps cd from reading "-" as the last folder or searching CDPATH.
+# keeps cd from reading "-" as the last folder or searching CDPATH, and -P
+# takes a ".." after a link where mkdir went.
 case "$1" in
-  /*) cd -- "$1" ;;
-  *) cd -- "./$1" ;;
+  /*) cd -P -- "$1" ;;
+  *) cd -P -- "./$1" ;;
 esac
 
 # The files are made in a folder of this script's own beside them and then
