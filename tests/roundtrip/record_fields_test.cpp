@@ -12,6 +12,7 @@
 // refuses, and each tool's line with one control character.
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
