@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
 # Builds the tools' libFuzzer harnesses with clang under ASan and UBSan into
-# build-fuzz/ and runs each for FUZZ_SECONDS (20), all at once, seeded from
-# the runs the tools' own tests keep in build/fuzz-seeds/<tool> (test.sh).
+# build-fuzz/ and runs each for FUZZ_SECONDS (20; 1 to 86400, a day), all
+# at once, seeded from the runs the tools' own tests keep in
+# build/fuzz-seeds/<tool> (test.sh).
 # A harness that finds a crash or a broken rule leaves the input in
 # build-fuzz/findings/ and fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${FUZZ_SECONDS:-20}
-# libFuzzer takes 0 seconds as no limit at all: a run must always end.
-case "$seconds" in
-  '' | *[!0-9]*) seconds=bad ;;
+given=${FUZZ_SECONDS:-20}
+# libFuzzer takes 0 seconds, and 2^31 or more, as no limit at all: a run
+# must always end, within a day. Read in decimal ("010" is ten seconds,
+# not eight), and never through the shell's arithmetic before its length
+# is known, which would wrap a longer number round.
+seconds=bad
+case "$given" in
+  '' | *[!0-9]*) ;;
+  *)
+    digits=${given#"${given%%[!0]*}"}
+    if [ ${#digits} -le 5 ] && [ "${digits:-0}" -ge 1 ] && [ "$digits" -le 86400 ]; then seconds=$digits; fi
+    ;;
 esac
-if [ "$seconds" = bad ] || [ "$seconds" -eq 0 ]; then
-  echo "FUZZ_SECONDS must be a positive whole number of seconds, not \"${FUZZ_SECONDS}\"" >&2
+if [ "$seconds" = bad ]; then
+  echo "FUZZ_SECONDS must be a whole number of seconds from 1 to 86400, not \"$given\"" >&2
   exit 2
 fi
 

@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test (the window's under
-# Xvfb), then the tools' fuzz harnesses for FUZZ_SECONDS each (20; 0 leaves
-# the fuzz stage out), seeded from the tests' own runs. The fuzz stage runs
+# Xvfb), then the tools' fuzz harnesses for FUZZ_SECONDS each (20; at most
+# 86400, a day; 0 leaves the fuzz stage out), seeded from the tests' own runs. The fuzz stage runs
 # only when every test passed. The last lines give the outcome, whether the
 # tests passed or not: each harness's result, then ctest's counts; the exit
 # code is not 0 when a test or a harness failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${FUZZ_SECONDS:-20}
-case "$seconds" in
-  '' | *[!0-9]*) echo "FUZZ_SECONDS must be a whole number of seconds, not \"$seconds\"" >&2; exit 2 ;;
+given=${FUZZ_SECONDS:-20}
+# Read in decimal ("010" is ten seconds, not eight) and checked before
+# anything is installed. A day at most: libFuzzer takes 2^31 seconds or
+# more as no limit at all, and the shell's arithmetic wraps a longer number.
+seconds=bad
+case "$given" in
+  '' | *[!0-9]*) ;;
+  *)
+    digits=${given#"${given%%[!0]*}"}
+    if [ ${#digits} -le 5 ] && [ "${digits:-0}" -le 86400 ]; then seconds=${digits:-0}; fi
+    ;;
 esac
+if [ "$seconds" = bad ]; then
+  echo "FUZZ_SECONDS must be a whole number of seconds from 0 to 86400, not \"$given\"" >&2
+  exit 2
+fi
 bash scripts/deps.sh
 bash scripts/build.sh
 rm -rf build/fuzz-seeds build/fuzz.log

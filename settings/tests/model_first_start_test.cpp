@@ -4,7 +4,9 @@
 // without ever being remembered, so a folder the user remembers comes first
 // at every later start.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -33,13 +35,18 @@ std::string Bytes(const fs::path& path) {
 }
 
 // The script run in `cwd` with `folder` as its one word, handed over as it
-// is (no shell between); its exit status.
-int FirstStart(const fs::path& cwd, const std::string& folder) {
+// is (no shell between); its exit status. A run that has not ended after
+// a minute is stopped and fails (124). With `firstBin`, the programs there
+// are found before the system's.
+int FirstStart(const fs::path& cwd, const std::string& folder, const fs::path& firstBin = {}) {
   const std::string script = (kSource / "scripts" / "first-start.sh").string();
+  const char* const path = getenv("PATH");
+  const std::string searched = firstBin.string() + ":" + (path ? path : "/usr/bin:/bin");
   const pid_t pid = fork();
   if (pid == 0) {
     if (chdir(cwd.c_str()) != 0) _exit(126);
-    execlp("bash", "bash", script.c_str(), folder.c_str(), static_cast<char*>(nullptr));
+    if (!firstBin.empty() && setenv("PATH", searched.c_str(), 1) != 0) _exit(126);
+    execlp("timeout", "timeout", "60", "bash", script.c_str(), folder.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
   int status = 0;
@@ -227,6 +234,81 @@ TEST(FirstStartScript, ReadiesAFolderAndNeverTouchesFilesThere) {
   ASSERT_EQ(FirstStart(dir.Path(), old.string()), 0);
   EXPECT_EQ(Bytes(old / "mokrav.mfg"), memory);
   EXPECT_EQ(Bytes(old / "公差.dat"), table);
+}
+
+// What stands at the name an older version staged the table under, or at
+// any name but the two it makes, is never opened or followed: a link's
+// target outside the folder keeps its bytes, a pipe does not hold the
+// script up, and the table is a file of its own.
+TEST(FirstStartScript, NeverWritesThroughWhatStandsBesideTheTable) {
+  const std::string table = Bytes(kSource / "data" / "公差.dat");
+  const fs::path staged = "公差.dat.new";
+  for (const std::string kind : {"link", "pipe", "folder"}) {
+    SCOPED_TRACE(kind);
+    TempFolder dir;
+    const fs::path run = dir.Path() / "run";
+    fs::create_directory(run);
+    const fs::path outside = dir.Path() / "outside";
+    std::ofstream(outside, std::ios::binary) << "outside";
+    if (kind == "link") fs::create_symlink(outside, run / staged);
+    if (kind == "pipe") {
+      ASSERT_EQ(mkfifo((run / staged).c_str(), 0644), 0);
+    }
+    if (kind == "folder") fs::create_directory(run / staged);
+    const fs::file_type before = fs::symlink_status(run / staged).type();
+
+    ASSERT_EQ(FirstStart(dir.Path(), "run"), 0);
+    // Compared as truths: a table in the wrong place would fill the log.
+    EXPECT_TRUE(Bytes(outside) == "outside");
+    EXPECT_EQ(fs::symlink_status(run / "公差.dat").type(), fs::file_type::regular);
+    EXPECT_TRUE(Bytes(run / "公差.dat") == table);
+    EXPECT_EQ(Bytes(run / "mokrav.mfg"), "");
+    EXPECT_EQ(fs::symlink_status(run / staged).type(), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(run), {}), 3);
+  }
+}
+
+// A small program of the test's own, put first on the script's search path
+// in place of the system's `name`.
+void StandIn(const fs::path& bin, const std::string& name, const std::string& body) {
+  fs::create_directories(bin);
+  std::ofstream(bin / name) << "#!/bin/sh\n" << body;
+  fs::permissions(bin / name, fs::perms::owner_all, fs::perm_options::add);
+}
+
+// A copy that fails part way (a full disk) leaves nothing half-written in
+// the folder and says so; the next start readies the folder.
+TEST(FirstStartScript, AFailedCopyLeavesNothingBehind) {
+  TempFolder dir;
+  const fs::path bin = dir.Path() / "bin";
+  StandIn(bin, "cp",
+          "for last; do :; done\n"
+          "head -c 16384 /dev/zero >\"$last\"\n"
+          "echo 'cp: No space left on device' >&2\n"
+          "exit 1\n");
+  EXPECT_NE(FirstStart(dir.Path(), "run", bin), 0);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "run"), {}), 0);
+
+  ASSERT_EQ(FirstStart(dir.Path(), "run"), 0);
+  EXPECT_TRUE(Bytes(dir.Path() / "run" / "公差.dat") == Bytes(kSource / "data" / "公差.dat"));
+}
+
+// Another program that makes the table or the memory file just as the
+// script would name its own (stood in for by a link command that makes
+// them first) keeps its file, and the script ends well, so that run.sh
+// goes on to start the window.
+TEST(FirstStartScript, FilesMadeMeanwhileAreLeftAsTheyAre) {
+  TempFolder dir;
+  const fs::path bin = dir.Path() / "bin";
+  StandIn(bin, "ln",
+          "for last; do :; done\n"
+          "printf 'theirs' >\"$last\"\n"
+          "PATH=${PATH#*:} exec ln \"$@\"\n");
+  ASSERT_EQ(FirstStart(dir.Path(), "run", bin), 0);
+  const fs::path run = dir.Path() / "run";
+  EXPECT_EQ(Bytes(run / "公差.dat"), "theirs");
+  EXPECT_EQ(Bytes(run / "mokrav.mfg"), "theirs");
+  EXPECT_EQ(std::distance(fs::directory_iterator(run), {}), 2);
 }
 
 // The files land in the folder named, whatever its name holds, and nowhere

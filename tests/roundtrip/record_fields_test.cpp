@@ -1,15 +1,24 @@
 // The fields every tool copies into its layer ("ly"), colour ("lc"), line
 // type ("lt", "lt1") and text type ("cn") records, one test per record over
-// all eight tools. Each value of the window's own list for the field is
-// written as it stands; the same parameter file spoilt by hand with a comma,
-// a double quote, a tab or another control character in the field fails the
-// run with one line naming the field and leaves the host's file alone.
+// all eight tools. The values of the window's own list for the field are
+// written as they stand; the same parameter file spoilt by hand with a
+// comma, a double quote, a tab or another control character in the field
+// fails the run with one line naming the field and leaves the host's file
+// alone.
+//
+// Every case is a run of a built tool, and a process start is what the
+// cases cost, so each field is drawn with the values of its list that a
+// tool could tell apart and spoilt with one character that its record
+// refuses, and each tool's line with one control character.
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "settings/procedures.h"
 #include "tests/roundtrip/roundtrip.h"
 
 namespace mokrav::roundtrip {
@@ -68,14 +77,36 @@ const std::vector<ToolFields>& Tools() {
 }
 
 // What a hand-edited file may put into a field: each breaks its record.
-const struct {
+struct Breaking {
   const char* text;
   const char* name;
   bool control;  // refused in any parameter text, not only in this record's
-} kBreaking[] = {{",", "a comma", false},
-                 {"\"", "a double quote", false},
-                 {"\t", "a tab", true},
-                 {"\v", "the control character U+000B", true}};
+};
+// The characters that the record refuses, then those that every parameter
+// text refuses; each is taken in turn.
+const Breaking kRecordBreaking[] = {{",", "a comma", false}, {"\"", "a double quote", false}};
+const Breaking kControls[] = {{"\t", "a tab", true}, {"\v", "the control character U+000B", true}};
+
+// The values of a list that a tool could tell apart: the first of every
+// shape (its length and, character by character, digit, letter or other),
+// and the last when all share one shape, so that a tool writing one value
+// whatever the field holds never passes. A tool copies a field's text as it
+// stands, so a value of the same shape as one drawn tells nothing new; the
+// current layer's "--" is a shape of its own.
+std::vector<std::string> Distinct(const std::vector<std::string>& values) {
+  std::vector<std::string> picked;
+  std::set<std::string> shapes;
+  for (const std::string& value : values) {
+    std::string shape;
+    for (const char c : value) {
+      const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+      shape += c >= '0' && c <= '9' ? 'd' : letter ? 'a' : 'o';
+    }
+    if (shapes.insert(shape).second) picked.push_back(value);
+  }
+  if (picked.size() == 1 && values.size() > 1) picked.push_back(values.back());
+  return picked;
+}
 
 // The parameter file with field `index` of its first line set to `value`.
 std::string WithField(const std::string& file, std::size_t index, const std::string& value) {
@@ -104,12 +135,13 @@ class RecordFields : public WindowRoundTrip {
                   host_ / "公差.dat");
   }
 
-  // The tab's file as the window writes it from its start values, once
-  // drawn.
-  std::string Drawn(const ToolFields& t) {
+  // The tab's file as the window writes it from its start values. The
+  // cases draw it, changed; a run of it as written would tell nothing more.
+  std::string Written(const ToolFields& t) {
     Restart(false);
     t.start(f_);
-    ExpectDrawn(t.tab, t.host);
+    EXPECT_TRUE(Click(f_, t.tab.button)) << t.tab.button;
+    EXPECT_EQ(f_.MSG, t.tab.success);
     return HostFolderFiles()[t.tab.paramFile];
   }
 
@@ -120,14 +152,15 @@ class RecordFields : public WindowRoundTrip {
     return RunNamedTool(t.tab.tool, t.tab.words, host, {{t.tab.paramFile, file}});
   }
 
-  // Each value of the boxes' list (one list, all plain ASCII) drawn into
-  // the records "key" & value of all the fields, where the window writes it.
-  void ExpectListDrawn(const ToolFields& t, const std::vector<StyleField>& fields, const std::string& key) {
-    const std::string file = Drawn(t);
+  // The distinct values of the boxes' list (one list, all plain ASCII)
+  // drawn into the records "key" & value of all the fields, where the
+  // window writes it. `file` is Written(t), which left the window so.
+  void ExpectListDrawn(const ToolFields& t, const std::string& file, const std::vector<StyleField>& fields,
+                       const std::string& key) {
     const std::vector<std::string> values = f_.Com(fields[0].box).items;
     ASSERT_FALSE(values.empty()) << "Com" << fields[0].box;
     for (const StyleField& field : fields) EXPECT_EQ(f_.Com(field.box).items, values) << "Com" << field.box;
-    for (const std::string& value : values) {
+    for (const std::string& value : Distinct(values)) {
       SCOPED_TRACE(value);
       const ToolRun run = DrawnWith(t, file, fields, value, t.host);
       EXPECT_TRUE(run.Drew()) << run.errors;
@@ -136,53 +169,63 @@ class RecordFields : public WindowRoundTrip {
     }
   }
 
-  // The tab's file with the field spoilt by each breaking character: the
-  // run fails, names the field and its record, and the host's file stays.
-  void ExpectSpoiltRefused(const ToolFields& t, const StyleField& field, const std::string& key) {
-    const std::string file = Drawn(t);
-    for (const auto& breaking : kBreaking) {
-      SCOPED_TRACE("field " + std::to_string(field.index) + " with " + breaking.name);
-      const ToolRun run = DrawnWith(t, file, {field}, "1" + std::string(breaking.text) + "2", t.host);
-      EXPECT_EQ(run.exitCode, 1);
-      EXPECT_EQ(run.outputBytes, run.hostBytes);
-      EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << run.errors;
-      EXPECT_EQ(run.errors.rfind(std::string(t.tab.tool) + ": ", 0), 0u) << run.errors;
-      if (breaking.control) {
-        // Refused as in every parameter text, before the field is read.
-        EXPECT_NE(run.errors.find(": field " + std::to_string(field.index) + " of the parameter line ("),
-                  std::string::npos)
-            << run.errors;
-        EXPECT_NE(run.errors.find("holds " + std::string(breaking.name)), std::string::npos) << run.errors;
-      } else {
-        EXPECT_NE(run.errors.find("(field " + std::to_string(field.index) + ") holds"), std::string::npos)
-            << run.errors;
-        EXPECT_NE(run.errors.find("\"" + key + "\" record"), std::string::npos) << run.errors;
-      }
+  // The tab's file with the field spoilt by `breaking`: the run fails,
+  // names the field and its record, and the host's file stays.
+  void ExpectSpoiltRefused(const ToolFields& t, const std::string& file, const StyleField& field,
+                           const Breaking& breaking, const std::string& key) {
+    SCOPED_TRACE("field " + std::to_string(field.index) + " with " + breaking.name);
+    const ToolRun run = DrawnWith(t, file, {field}, "1" + std::string(breaking.text) + "2", t.host);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.outputBytes, run.hostBytes);
+    EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << run.errors;
+    EXPECT_EQ(run.errors.rfind(std::string(t.tab.tool) + ": ", 0), 0u) << run.errors;
+    if (breaking.control) {
+      // Refused as in every parameter text, before the field is read.
+      EXPECT_NE(run.errors.find(": field " + std::to_string(field.index) + " of the parameter line ("),
+                std::string::npos)
+          << run.errors;
+      EXPECT_NE(run.errors.find("holds " + std::string(breaking.name)), std::string::npos) << run.errors;
+    } else {
+      EXPECT_NE(run.errors.find("(field " + std::to_string(field.index) + ") holds"), std::string::npos)
+          << run.errors;
+      EXPECT_NE(run.errors.find("\"" + key + "\" record"), std::string::npos) << run.errors;
     }
   }
 
-  void ExpectFields(std::vector<StyleField> ToolFields::*fields, const std::string& key) {
+  // Each tool with such fields: its list drawn, then each field spoilt by a
+  // character the record refuses, the kinds taken in turn. Control
+  // characters are refused by one check of the whole line, so one field a
+  // tool is enough: the one furthest along the line, which a tool's list
+  // of field names cut short would leave out. Then `more` with the file.
+  void ExpectFields(std::vector<StyleField> ToolFields::*fields, const std::string& key,
+                    const std::function<void(const ToolFields&, const std::string&)>& more = {}) {
+    std::size_t turn = 0;
+    std::size_t tools = 0;
     for (const ToolFields& t : Tools()) {
       SCOPED_TRACE(t.tab.tool);
       if ((t.*fields).empty()) continue;
-      ExpectListDrawn(t, t.*fields, key);
-      for (const StyleField& field : t.*fields) ExpectSpoiltRefused(t, field, key);
+      const std::string file = Written(t);
+      ExpectListDrawn(t, file, t.*fields, key);
+      const StyleField* last = &(t.*fields)[0];
+      for (const StyleField& field : t.*fields) {
+        ExpectSpoiltRefused(t, file, field, kRecordBreaking[turn++ % std::size(kRecordBreaking)], key);
+        if (field.index > last->index) last = &field;
+      }
+      ExpectSpoiltRefused(t, file, *last, kControls[tools++ % std::size(kControls)], key);
+      if (more) more(t, file);
     }
   }
 };
 
 TEST_F(RecordFields, Layers) {
-  ExpectFields(&ToolFields::layers, "ly");
   // "--" with no current layer from the host: "ly" alone, once per field.
-  for (const ToolFields& t : Tools()) {
-    SCOPED_TRACE(t.tab.tool);
-    const std::string file = Drawn(t);
+  ExpectFields(&ToolFields::layers, "ly", [](const ToolFields& t, const std::string& file) {
     HostFile host = t.host;
     host.layerItem = false;
     const ToolRun run = RunNamedTool(t.tab.tool, t.tab.words, host, {{t.tab.paramFile, file}});
     EXPECT_TRUE(run.Drew()) << run.errors;
     EXPECT_EQ(Count(run.outputBytes, "ly"), t.layers.size()) << run.outputBytes;
-  }
+  });
 }
 
 TEST_F(RecordFields, Colours) { ExpectFields(&ToolFields::colours, "lc"); }
@@ -197,9 +240,8 @@ TEST_F(RecordFields, SolidLineTypes) {
     SCOPED_TRACE(t.tab.tool);
     if (t.solidLineType) {
       // Fixed, whatever colour follows it: no field goes into it.
-      const std::string file = Drawn(t);
-      const std::vector<std::string> colours = f_.Com(t.colours[0].box).items;
-      for (const std::string& colour : colours) {
+      const std::string file = Written(t);
+      for (const std::string& colour : Distinct(f_.Com(t.colours[0].box).items)) {
         SCOPED_TRACE(colour);
         const ToolRun run = DrawnWith(t, file, t.colours, colour, t.host);
         EXPECT_TRUE(run.Drew()) << run.errors;
@@ -208,9 +250,9 @@ TEST_F(RecordFields, SolidLineTypes) {
             << run.outputBytes;
       }
     } else if (!t.lineTypes.empty()) {
-      const ToolRun run = DrawnWith(t, Drawn(t), t.lineTypes, "1", t.host);
+      const ToolRun run = DrawnWith(t, Written(t), t.lineTypes, "1", t.host);
+      // The same fields spoilt are LineTypes' cases.
       EXPECT_EQ(Count(run.outputBytes, "lt1"), t.lineTypes.size()) << run.outputBytes;
-      for (const StyleField& field : t.lineTypes) ExpectSpoiltRefused(t, field, "lt");
     } else {
       // Texts alone: no line type at all.
       Restart(false);
@@ -242,7 +284,7 @@ TEST_F(RecordFields, ControlCharactersInATextFailTheRun) {
   for (const ToolFields& t : Tools()) {
     SCOPED_TRACE(t.tab.tool);
     const auto& [index, name] = kTextFields.at(t.tab.tool);
-    const std::string file = Drawn(t);
+    const std::string file = Written(t);
     for (const auto& control : controls) {
       SCOPED_TRACE(control.name);
       // The tolerance tool's note runs to the end of the line: a control
@@ -266,7 +308,7 @@ TEST_F(RecordFields, ControlCharactersInATextFailTheRun) {
 TEST_F(RecordFields, ControlCharacterInATableRowFailsTheRun) {
   const ToolFields& t = Tools()[5];
   ASSERT_EQ(std::string(t.tab.tool), "MOKRAVT");
-  std::string file = Drawn(t);
+  std::string file = Written(t);
   const std::size_t row = file.find("\r\n") + 2;
   file.insert(file.find('/', row), "\t");
   const ToolRun run = RunNamedTool(t.tab.tool, t.tab.words, t.host, {{t.tab.paramFile, file}});
