@@ -2,9 +2,9 @@
 # Makes a folder ready for the settings window's first start in it: a copy
 # of the tolerance table, which the tolerance tab reads from the folder it
 # draws into, and an empty memory file, which start-up expects to find. The
-# folder is never written into the memory file: scripts/run.sh hands it to
-# the window with --host-folder, so that a folder the user remembers on the
-# 設定 tab comes first at every later start. A memory file or table already
+# folder is not written into the memory file: scripts/run.sh hands it to
+# the window with --host-folder, and the folder last set on the 設定 tab
+# is the one every later start selects. A memory file or table already
 # in the folder is never touched, nor is one that another program puts
 # there while this script runs.
 #

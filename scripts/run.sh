@@ -3,8 +3,8 @@
 # (not the tests), and starts the window in run/. On the first start run/
 # gets the tolerance table and an empty memory file (scripts/first-start.sh).
 # The window is given run/ as its host folder: every tab draws into it
-# until the user remembers another folder on the 設定 tab, which later
-# starts then select first. run/ itself is never remembered.
+# until the user sets another folder on the 設定 tab, which later starts
+# then select.
 set -euo pipefail
 case "$0" in
   */*) cd "${0%/*}/.." ;;
