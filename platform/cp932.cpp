@@ -219,11 +219,10 @@ std::string ToCp932(const std::string& utf8) {
     if (bytes.empty()) {
       std::string shown;
       PutUtf8(shown, c);
-      // The bytes stay in the message for whoever shows it; the character
-      // refused is the U+FFFD they were read as.
-      if (!StrayBytes(c).empty())
-        throw EncodeError("the text holds \"" + shown + "\", which code page 932 cannot read", 0xFFFD);
-      throw EncodeError("the character \"" + shown + "\" (" + Hex(c) + ") has no code page 932 form", c);
+      // A stand-in stays in the message, for whoever shows it to show its
+      // bytes; the character refused is the U+FFFD they were read as.
+      const char32_t refused = StrayBytes(c).empty() ? c : 0xFFFD;
+      throw EncodeError("the character \"" + shown + "\" (" + Hex(refused) + ") has no code page 932 form", refused);
     }
     out += bytes;
   }

@@ -178,8 +178,8 @@ TEST_F(ToolRun, MainShowsEveryControlCharacterItQuotes) {
       // 0x85 0x40 is a lead and a trail byte that make no character.
       {"bytes code page 932 cannot read in the parameter line", "lg2\r\nhp1   3 4\r\n",
        {"jwc_temp.txt", "p.jyd"},
-       "TEST: a text cannot be written to the exchange file: the text holds \"\\x85\\x40\", which code page "
-       "932 cannot read\n",
+       "TEST: a text cannot be written to the exchange file: the character \"\\x85\\x40\" (U+FFFD) has no code "
+       "page 932 form\n",
        platform::ToCp932("溶接") + "\x85\x40\r\n"},
   };
   auto wordTwo = [](const ToolInput& in) {
