@@ -8,6 +8,17 @@
 
 namespace exchange {
 
+namespace {
+
+// A character that turns the rest of a terminal line around (U+202E) or
+// shows as nothing at all, so that the line reads otherwise than it is.
+bool ReordersOrHides(char32_t c) {
+  return (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || c == 0x2028 || c == 0x2029 ||
+         (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
+
+}  // namespace
+
 std::string Visible(std::string_view text) {
   static const char kHex[] = "0123456789ABCDEF";
   auto shown = [](std::string& out, unsigned code) {
@@ -25,10 +36,17 @@ std::string Visible(std::string_view text) {
       ++i;
       continue;
     }
-    if (const std::optional<char32_t> control = platform::ControlAt(text, i))
+    if (const std::optional<char32_t> control = platform::ControlAt(text, i)) {
       shown(out, static_cast<unsigned>(*control));
-    else
+    } else if (const std::string stray = platform::StrayBytes(c->value); !stray.empty()) {
+      for (const char b : stray) shown(out, static_cast<unsigned char>(b));
+    } else if (ReordersOrHides(c->value)) {
+      // Too high for two hex digits: "u" and four of them after the backslash.
+      out += "\\u";
+      for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c->value >> shift) & 0xF];
+    } else {
       out.append(text.substr(i, c->length));
+    }
     i += c->length;
   }
   return out;

@@ -17,9 +17,13 @@ namespace exchange {
 // A message as a tool may write it to a terminal: every control character
 // (platform::ControlAt) and every byte that is no part of valid UTF-8 shown
 // as "\x" and two uppercase hex digits (ESC "\x1B", U+0085 "\x85", a stray
-// byte 0x9B "\x9B"), so that a quoted item or file name can neither steer
-// the terminal, nor hide text, nor end the line. All else, the backslash
-// included, stays as it is.
+// byte 0x9B "\x9B"), as are the bytes a stand-in of
+// platform::FromCp932KeepingStrays keeps (a lone lead byte "\x81"); each
+// character that reorders or hides text (U+200B to U+200F, U+202A to
+// U+202E, U+2028, U+2029, U+2066 to U+2069, U+FEFF) shown as "\u" and four
+// uppercase hex digits ("\u202E"). So a quoted item or file name can
+// neither steer the terminal, nor hide or turn text around, nor end the
+// line. All else, the backslash and Japanese text included, stays as it is.
 std::string Visible(std::string_view text);
 
 // Every failure of a tool's run: one line that says why. The run then ends

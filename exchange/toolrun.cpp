@@ -29,9 +29,11 @@ std::filesystem::path FilePath(const std::string& word) {
   return platform::HostPath(word);
 }
 
+// A file's text. Bytes that code page 932 cannot read come as stand-ins
+// that every step reads as U+FFFD and a message shows as the bytes they were.
 std::string ReadText(const std::filesystem::path& path, const char* what) {
   try {
-    return platform::FromCp932(platform::ReadBytes(path));
+    return platform::FromCp932KeepingStrays(platform::ReadBytes(path));
   } catch (const platform::FileError& e) {
     throw ToolError(std::string(what) + ": " + e.what());
   }

@@ -62,6 +62,10 @@ std::mutex& Lock() {
   return m;
 }
 
+// FromCp932KeepingStrays's stand-ins: this plus the stray byte, or plus
+// lead * 256 + trail for a pair that makes no character.
+constexpr char32_t kStandInBase = 0xF0000;
+
 Converter& Encoder() {
   static Converter c("CP932", "UTF-32LE");
   return c;
@@ -87,7 +91,9 @@ const std::string& EncodeChar(char32_t c) {
   auto it = cache.find(c);
   if (it != cache.end()) return it->second;
   std::string bytes;
-  if (c < 0x80) {
+  if (!StrayBytes(c).empty()) {
+    // A stand-in for bytes that were never text; none goes back as text.
+  } else if (c < 0x80) {
     bytes = std::string(1, static_cast<char>(c));
   } else if (Encoder().Ok() && Decoder().Ok()) {
     std::string out, back;
@@ -213,7 +219,10 @@ std::string ToCp932(const std::string& utf8) {
     if (bytes.empty()) {
       std::string shown;
       PutUtf8(shown, c);
-      throw EncodeError("the character \"" + shown + "\" (" + Hex(c) + ") has no code page 932 form", c);
+      // A stand-in stays in the message, for whoever shows it to show its
+      // bytes; the character refused is the U+FFFD they were read as.
+      const char32_t refused = StrayBytes(c).empty() ? c : 0xFFFD;
+      throw EncodeError("the character \"" + shown + "\" (" + Hex(refused) + ") has no code page 932 form", refused);
     }
     out += bytes;
   }
@@ -245,7 +254,11 @@ std::optional<char32_t> FirstControl(const std::string& utf8) {
   return std::nullopt;
 }
 
-std::string FromCp932(const std::string& bytes, std::size_t* replaced) {
+namespace {
+
+// FromCp932, with each stray byte or pair that is no character given as
+// U+FFFD or, when keepStrays, as its stand-in.
+std::string Decode(const std::string& bytes, std::size_t* replaced, bool keepStrays) {
   std::string out;
   out.reserve(bytes.size() * 3 / 2);
   std::size_t bad = 0;
@@ -260,22 +273,44 @@ std::string FromCp932(const std::string& bytes, std::size_t* replaced) {
       ++i;
     } else if (LeadByte(b) && i + 1 < bytes.size() &&
                TrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
-      char32_t c = DecodePair(b, static_cast<unsigned char>(bytes[i + 1]));
+      const auto trail = static_cast<unsigned char>(bytes[i + 1]);
+      char32_t c = DecodePair(b, trail);
       if (c == 0) {
-        PutUtf8(out, 0xFFFD);
+        PutUtf8(out, keepStrays ? kStandInBase + ((static_cast<char32_t>(b) << 8) | trail) : 0xFFFD);
         ++bad;
       } else {
         PutUtf8(out, c);
       }
       i += 2;
     } else {
-      PutUtf8(out, 0xFFFD);
+      PutUtf8(out, keepStrays ? kStandInBase + b : 0xFFFD);
       ++bad;
       ++i;
     }
   }
   if (replaced) *replaced = bad;
   return out;
+}
+
+}  // namespace
+
+std::string FromCp932(const std::string& bytes, std::size_t* replaced) { return Decode(bytes, replaced, false); }
+
+std::string FromCp932KeepingStrays(const std::string& bytes) { return Decode(bytes, nullptr, true); }
+
+std::string StrayBytes(char32_t c) {
+  if (c < kStandInBase || c > kStandInBase + 0xFFFF) return std::string();
+  const char32_t code = c - kStandInBase;
+  const auto first = static_cast<unsigned char>(code >> 8);
+  const auto last = static_cast<unsigned char>(code & 0xFF);
+  // A lone byte: any but ASCII and the half-width katakana, which are
+  // always read.
+  if (first == 0) {
+    if (last < 0x80 || (last >= 0xA1 && last <= 0xDF)) return std::string();
+    return std::string(1, static_cast<char>(last));
+  }
+  if (LeadByte(first) && TrailByte(last)) return std::string{static_cast<char>(first), static_cast<char>(last)};
+  return std::string();
 }
 
 std::size_t Cp932Length(const std::string& utf8) {

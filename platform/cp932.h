@@ -40,6 +40,20 @@ std::optional<char32_t> ControlAt(std::string_view utf8, std::size_t i);
 // U+FFFD, and *replaced (when given) tells how many were replaced.
 std::string FromCp932(const std::string& bytes, std::size_t* replaced = nullptr);
 
+// Code page 932 bytes to UTF-8 as FromCp932 reads them, except that what
+// FromCp932 gives as U+FFFD (a stray byte, or a lead and trail byte that
+// make no character) comes back as a stand-in that keeps those bytes, so
+// that a message can show them. A stand-in is one character of the
+// private use plane 15 (U+F0000 plus the byte, or plus lead * 256 +
+// trail), and everything here treats it as U+FFFD: it counts as one
+// character of one code page 932 byte, is no control character, and
+// ToCp932 refuses it (EncodeError::Character() gives U+FFFD).
+std::string FromCp932KeepingStrays(const std::string& bytes);
+
+// The bytes a stand-in of FromCp932KeepingStrays keeps; empty for any
+// other character.
+std::string StrayBytes(char32_t c);
+
 // The number of bytes of a UTF-8 text in code page 932: half-width
 // characters (ASCII, half-width katakana) count 1, all others 2. A character
 // that the code page cannot hold counts as the one byte of its stand-in.

@@ -21,6 +21,15 @@ KeySet FinishKeys() {
 
 }  // namespace
 
+// Only the characters that reorder or hide text are shown by their code,
+// not their neighbours: a message keeps every other character as it is.
+TEST(Visible, ShowsTheCharactersThatReorderOrHideTextAndNoOthers) {
+  EXPECT_EQ(Visible("a\u200A\u200B\u200F\u2010b"), "a\u200A\\u200B\\u200F\u2010b");
+  EXPECT_EQ(Visible("\u2027\u2028\u2029\u202A\u202E\u202F"), "\u2027\\u2028\\u2029\\u202A\\u202E\u202F");
+  EXPECT_EQ(Visible("\u2065\u2066\u2067\u2068\u2069\u206A"), "\u2065\\u2066\\u2067\\u2068\\u2069\u206A");
+  EXPECT_EQ(Visible("\uFEFF寸法\uFFFD"), "\\uFEFF寸法\uFFFD");
+}
+
 TEST(Words, SplitAtEverySingleBlank) {
   EXPECT_EQ(SplitWords("jwc_temp.txt 1 2 mokrav2.jyd"),
             (std::vector<std::string>{"jwc_temp.txt", "1", "2", "mokrav2.jyd"}));

@@ -127,17 +127,21 @@ TEST_F(ToolRun, MainReportsOneLineAndExitsNonZero) {
   EXPECT_EQ(RunTool(3, argv, kSpec, Echo), 0);
 }
 
-// What a message quotes from the exchange file or the command line can hold
-// any byte. The line must show each control character (and each byte that
-// is no UTF-8) as \xNN, so that none retitles or clears the terminal, hides
-// text written before it, cuts the line short or breaks it in two; all else
-// it quotes, the backslash of a Windows folder included, stays as it is.
+// What a message quotes from the exchange file, the parameter file or the
+// command line can hold any byte. The line must show each control character
+// (and each byte that is no UTF-8, or that code page 932 cannot read) as
+// \xNN, and each character that reorders or hides text as \uNNNN, so that
+// none retitles or clears the terminal, hides text written before it or
+// turns it around, cuts the line short or breaks it in two; all else it
+// quotes, the backslash of a Windows folder and Japanese included, stays as
+// it is.
 TEST_F(ToolRun, MainShowsEveryControlCharacterItQuotes) {
   struct Case {
     const char* name;
     std::string exchange;  // bytes
     std::vector<std::string> words;
     std::string line;  // the whole stderr line
+    std::string parameters = "x\r\n";  // bytes
   } cases[] = {
       {"terminal controls in an item", "lg2\r\nhp1 \x1B]0;pwned\x07\x1B[2J 10 0\r\n",
        {"jwc_temp.txt", "p.jyd"},
@@ -159,13 +163,31 @@ TEST_F(ToolRun, MainShowsEveryControlCharacterItQuotes) {
        "TEST: command-line word 2 \"\\x1B[31m1\" is not a number\n"},
       {"a Windows folder and Japanese", "lg2\r\n", {"jwc_temp.txt", "p.jyd", "c:\\jww\\溶接"},
        "TEST: command-line word 2 \"c:\\jww\\溶接\" is not a number\n"},
+      // U+202E would show the rest of the line backwards ("rebmun a ton si").
+      {"a right-to-left override", "lg2\r\n", {"jwc_temp.txt", "p.jyd", "1\u202E2"},
+       "TEST: command-line word 2 \"1\\u202E2\" is not a number\n"},
+      {"a byte order mark and a zero-width space", "lg2\r\n", {"jwc_temp.txt", "\uFEFFp\u200B.jyd"},
+       "TEST: the parameter file: cannot open \\uFEFFp\\u200B.jyd: No such file or directory\n"},
+      {"Japanese from the exchange file", platform::ToCp932("lg2\r\nhp1   寸法ｱ① 0\r\n"),
+       {"jwc_temp.txt", "p.jyd"}, "TEST: the x of point 1 \"寸法ｱ①\" is not a number\n"},
+      {"a byte that is no character in an item", "lg2\r\nhp1   3\x80 4\r\n",
+       {"jwc_temp.txt", "p.jyd"}, "TEST: the x of point 1 \"3\\x80\" is not a number\n"},
+      // 0x81 opens a pair that the file's end cuts off.
+      {"a lead byte at the exchange file's end", "lg2\r\nhp1   3 4\x81", {"jwc_temp.txt", "p.jyd"},
+       "TEST: the y of point 1 \"4\\x81\" is not a number\n"},
+      // 0x85 0x40 is a lead and a trail byte that make no character.
+      {"bytes code page 932 cannot read in the parameter line", "lg2\r\nhp1   3 4\r\n",
+       {"jwc_temp.txt", "p.jyd"},
+       "TEST: a text cannot be written to the exchange file: the character \"\\x85\\x40\" (U+FFFD) has no code "
+       "page 932 form\n",
+       platform::ToCp932("溶接") + "\x85\x40\r\n"},
   };
   auto wordTwo = [](const ToolInput& in) {
     if (in.words.size() > 2) Number(in.words[2], "command-line word 2");
     return Echo(in);
   };
-  platform::ReplaceFile("p.jyd", "x\r\n");
   for (const auto& c : cases) {
+    platform::ReplaceFileBytes("p.jyd", c.parameters);
     platform::ReplaceFileBytes("jwc_temp.txt", c.exchange);
     std::vector<std::string> args{"TEST"};
     args.insert(args.end(), c.words.begin(), c.words.end());

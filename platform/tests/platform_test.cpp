@@ -94,6 +94,37 @@ TEST(Cp932, StrayBytesComeBackReplaced) {
   EXPECT_EQ(bad, 1u);
 }
 
+// Every byte or pair of bytes: where FromCp932 gives U+FFFD, the stand-in
+// keeps exactly the bytes it stands for, and nothing that counts, measures
+// or encodes a text tells the two apart.
+TEST(Cp932, StandInsKeepStrayBytesAndReadAsReplacementCharacters) {
+  auto check = [](const std::string& bytes) {
+    const std::string kept = FromCp932KeepingStrays(bytes);
+    const std::string plain = FromCp932(bytes);
+    const std::u32string k = Utf8ToU32(kept), p = Utf8ToU32(plain);
+    ASSERT_EQ(k.size(), p.size()) << Hex(bytes);
+    for (std::size_t i = 0; i < k.size(); ++i) {
+      if (p[i] != 0xFFFD) {
+        EXPECT_EQ(k[i], p[i]) << Hex(bytes);
+        EXPECT_EQ(StrayBytes(k[i]), "") << Hex(bytes);
+        continue;
+      }
+      // One character for all the bytes, or one for each.
+      const std::string stands = k.size() == 1 ? bytes : bytes.substr(i, 1);
+      EXPECT_EQ(StrayBytes(k[i]), stands) << Hex(bytes);
+    }
+    EXPECT_EQ(CharCount(kept), CharCount(plain)) << Hex(bytes);
+    EXPECT_EQ(Cp932Length(kept), Cp932Length(plain)) << Hex(bytes);
+    EXPECT_EQ(FirstUnencodable(kept), FirstUnencodable(plain)) << Hex(bytes);
+    EXPECT_EQ(FirstControl(kept), FirstControl(plain)) << Hex(bytes);
+  };
+  for (int a = 0x80; a <= 0xFF; ++a) {
+    check(std::string(1, static_cast<char>(a)));
+    for (int b = 0; b <= 0xFF; ++b) check(std::string{static_cast<char>(a), static_cast<char>(b)});
+  }
+  EXPECT_EQ(StrayBytes(U'\uFFFD'), "");
+}
+
 TEST(Cp932, LengthCountsBytes) {
   EXPECT_EQ(Cp932Length(""), 0u);
   EXPECT_EQ(Cp932Length("ABC"), 3u);
