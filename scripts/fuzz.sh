@@ -7,23 +7,8 @@
 # build-fuzz/findings/ and fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-given=${FUZZ_SECONDS:-20}
-# libFuzzer takes 0 seconds, and 2^31 or more, as no limit at all: a run
-# must always end, within a day. Read in decimal ("010" is ten seconds,
-# not eight), and never through the shell's arithmetic before its length
-# is known, which would wrap a longer number round.
-seconds=bad
-case "$given" in
-  '' | *[!0-9]*) ;;
-  *)
-    digits=${given#"${given%%[!0]*}"}
-    if [ ${#digits} -le 5 ] && [ "${digits:-0}" -ge 1 ] && [ "$digits" -le 86400 ]; then seconds=$digits; fi
-    ;;
-esac
-if [ "$seconds" = bad ]; then
-  echo "FUZZ_SECONDS must be a whole number of seconds from 1 to 86400, not \"$given\"" >&2
-  exit 2
-fi
+source scripts/fuzz-seconds.sh
+fuzz_seconds 1
 
 # clang and the runtime that holds libFuzzer.
 bash scripts/deps.sh clang libclang-rt-dev

@@ -7,22 +7,9 @@
 # code is not 0 when a test or a harness failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-given=${FUZZ_SECONDS:-20}
-# Read in decimal ("010" is ten seconds, not eight) and checked before
-# anything is installed. A day at most: libFuzzer takes 2^31 seconds or
-# more as no limit at all, and the shell's arithmetic wraps a longer number.
-seconds=bad
-case "$given" in
-  '' | *[!0-9]*) ;;
-  *)
-    digits=${given#"${given%%[!0]*}"}
-    if [ ${#digits} -le 5 ] && [ "${digits:-0}" -le 86400 ]; then seconds=${digits:-0}; fi
-    ;;
-esac
-if [ "$seconds" = bad ]; then
-  echo "FUZZ_SECONDS must be a whole number of seconds from 0 to 86400, not \"$given\"" >&2
-  exit 2
-fi
+# Checked before anything is installed; 0 leaves the fuzz stage out.
+source scripts/fuzz-seconds.sh
+fuzz_seconds 0
 bash scripts/deps.sh
 bash scripts/build.sh
 rm -rf build/fuzz-seeds build/fuzz.log

@@ -76,19 +76,6 @@ std::optional<Remembered> ReadMemoryLine(const std::string& raw) {
   return Remembered{*box, std::move(value)};
 }
 
-// Whether the raw line is one of the settings tab's memory lines, looked at
-// without decoding it: its key and the blank are plain ASCII, which no
-// byte of a double-byte character can stand for.
-bool IsSettingLine(const std::string& raw) {
-  const std::size_t first = raw.find_first_not_of(' ');
-  if (first == std::string::npos) return false;
-  for (int n : kSettingBoxes) {
-    const std::string head = std::to_string(n) + " ";
-    if (raw.compare(first, head.size(), head) == 0) return true;
-  }
-  return false;
-}
-
 // The lines of the file's last `bytes` bytes, as SplitLines splits them; a
 // line cut by that start is left out. Nothing when the file cannot be read
 // (start-up has just read its first lines, so it hardly happens).
@@ -276,10 +263,8 @@ bool RestoreMemory(Form& f, const std::string& folder) {
     // settings in force may stand beyond the capacity: they are looked for
     // in the file's end, as far back as any real memory file reaches.
     for (const std::string& raw : LastLines(path, platform::kMaxTextFileBytes)) {
-      if (!IsSettingLine(raw)) continue;
-      if (const std::optional<Remembered> entry = ReadMemoryLine(raw)) {
-        f.settingInForce[entry->box] = entry->text;
-      }
+      const std::optional<Remembered> entry = ReadMemoryLine(raw);
+      if (entry && IsSettingBox(entry->box)) f.settingInForce[entry->box] = entry->text;
     }
     // Such a setting joins the remembered rows, so that the box's text is
     // one of its rows.
