@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <system_error>
 #include <stdexcept>
@@ -308,40 +309,34 @@ void Command10_Click(Form& f) {
   // The arrow is drawn from these two as numbers by four tabs' tools: a
   // text that is none would be remembered only to be refused at every
   // draw. An empty box is no entry and is simply not remembered.
-  const std::pair<int, const char*> arrow[] = {{59, params::kNoArrowLength},
-                                               {60, params::kNoArrowAngle}};
-  for (const auto& [box, refused] : arrow) {
-    std::string& text = f.Com(box).text;
-    text = params::WithoutOuterBlanks(text);
-    if (!text.empty() && !params::IsNumberField(text)) {
-      f.MSG = refused;
-      return;
-    }
-  }
+  const std::map<int, const char*> notANumber = {{59, params::kNoArrowLength}, {60, params::kNoArrowAngle}};
   // Each press makes the three texts the settings in force, a row picked
   // from a list as much as a text typed anew; a setting left as it stands
-  // is not queued again. A text the memory file cannot hold refuses the
-  // whole press, with its reason in the status line, so that no setting is
-  // remembered without the others.
-  std::vector<int> changed;
+  // is not queued again. Each box is judged on its own: a text that cannot
+  // be remembered keeps the setting in force as it was and has its reason
+  // in the status line, while the other two are remembered all the same.
+  std::string refusals;
   for (int box : kSettingBoxes) {
-    const std::string& text = f.Com(box).text;
-    const auto inForce = f.settingInForce.find(box);
-    if (text.empty() || (inForce != f.settingInForce.end() && inForce->second == text)) continue;
-    std::string refusal = MemoryRefusal("Com" + std::to_string(box), text);
-    if (!refusal.empty()) {
-      f.MSG = std::move(refusal);
-      return;
-    }
-    changed.push_back(box);
-  }
-  for (int box : changed) {
     ComboBox& combo = f.Com(box);
+    std::string refusal;
+    if (const auto arrow = notANumber.find(box); arrow != notANumber.end()) {
+      combo.text = params::WithoutOuterBlanks(combo.text);
+      if (!combo.text.empty() && !params::IsNumberField(combo.text)) refusal = arrow->second;
+    }
+    const auto inForce = f.settingInForce.find(box);
+    if (refusal.empty()) {
+      if (combo.text.empty() || (inForce != f.settingInForce.end() && inForce->second == combo.text)) continue;
+      refusal = MemoryRefusal("Com" + std::to_string(box), combo.text);
+    }
+    if (!refusal.empty()) {
+      refusals += (refusals.empty() ? "" : "。") + refusal;
+      continue;
+    }
     if (combo.Find(combo.text) < 0) combo.AddItem(combo.text);
     f.pendingHistory += std::to_string(box) + " " + combo.text + "\r\n";
     f.settingInForce[box] = combo.text;
   }
-  f.MSG = "設定を記憶しました";
+  f.MSG = refusals.empty() ? "設定を記憶しました" : refusals;
 }
 
 void Command1_Click(Form& f) {

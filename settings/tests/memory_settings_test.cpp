@@ -134,5 +134,27 @@ TEST(SettingsAcrossRuns, BackToTheStartSettingWithinARunIsRemembered) {
   EXPECT_TRUE(EachOnce(f.Com(60).items));
 }
 
+// A folder the memory file cannot hold keeps the setting in force, here
+// another folder than the one the window was started with, while the
+// arrow length of the same press is remembered.
+TEST(SettingsAcrossRuns, AFolderThatCannotBeRememberedKeepsTheOneInForce) {
+  TempFolder dir;
+  dir.WriteMemoryBytes("54 /in-force/\r\n\r\n");
+  Form f;
+  Form_Load(f, dir.Text(), "/home/u/run-é/");
+  ASSERT_EQ(f.Com(54).text, "/in-force/");
+  f.Com(54).Select(f.Com(54).Find("/home/u/run-é/"));
+  f.Com(59).text = "5.5";
+  Command10_Click(f);
+  EXPECT_EQ(f.MSG, "記憶できない文字「é」が含まれています");
+  EXPECT_EQ(f.pendingHistory, "59 5.5\r\n");
+  Command1_Click(f);
+  ASSERT_TRUE(f.quitRequested);
+  Form next;
+  Form_Load(next, dir.Text(), "/home/u/run-é/");
+  EXPECT_EQ(next.Com(54).text, "/in-force/");
+  EXPECT_EQ(next.Com(59).text, "5.5");
+}
+
 }  // namespace
 }  // namespace mokrav
