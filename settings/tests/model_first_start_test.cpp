@@ -311,6 +311,27 @@ TEST(FirstStartScript, FilesMadeMeanwhileAreLeftAsTheyAre) {
   EXPECT_EQ(std::distance(fs::directory_iterator(run), {}), 2);
 }
 
+// A folder that another program makes at either name just before the
+// script links its file there is not written into: the link would put the
+// file inside it. The folder stays empty, the staged file goes, and the
+// script ends well.
+TEST(FirstStartScript, AFolderMadeMeanwhileIsNotWrittenInto) {
+  TempFolder dir;
+  const fs::path bin = dir.Path() / "bin";
+  StandIn(bin, "ln",
+          "for last; do :; done\n"
+          "mkdir -- \"$last\"\n"
+          "PATH=${PATH#*:} exec ln \"$@\"\n");
+  ASSERT_EQ(FirstStart(dir.Path(), "run", bin), 0);
+  const fs::path run = dir.Path() / "run";
+  for (const char* name : {"公差.dat", "mokrav.mfg"}) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(fs::is_directory(run / name));
+    EXPECT_EQ(std::distance(fs::directory_iterator(run / name), {}), 0);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(run), {}), 2);
+}
+
 // The files land in the folder named, whatever its name holds, and nowhere
 // beside it.
 TEST(FirstStartScript, AnyFolderNameGetsTheFilesInThatFolder) {
