@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "platform/cp932.h"
 
@@ -242,7 +244,7 @@ void SyncFolder(const std::filesystem::path& folder) {
 class StagingNames {
  public:
   StagingNames(const std::filesystem::path& folder, const std::string& file)
-      : folder_(folder), earlierPrefix_("." + file + ".") {}
+      : folder_(folder), file_(file), earlierPrefix_("." + file + ".") {}
 
   // A name no run of this process has used yet.
   std::filesystem::path Next() const {
@@ -250,39 +252,99 @@ class StagingNames {
     return folder_ / (kPrefix + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
   }
 
-  // Removes what killed runs left: a staging name whose process no longer
-  // exists can belong to no run still going, whichever file it was meant
-  // for. Earlier versions staged under ".<file>.<pid>-<n>.tmp" and, before
-  // that, ".<file>.tmp"; what they left of this file goes as well. A live
-  // run's name is never touched. Best effort: a folder that cannot be read
-  // or written is refused later, by the replace.
-  void ClearLeftovers() const {
-    ::unlink((folder_ / (earlierPrefix_ + "tmp")).c_str());
+  // Removes what killed runs left. The folder may be shared with runs this
+  // machine cannot see (another pid namespace, another machine on a network
+  // folder), whose pids mean nothing here, so a pid that is not alive here
+  // is not enough: a name goes only when all of these hold.
+  // - It is a name a run writes: ".mokrav.<pid>-<n>.tmp", or what earlier
+  //   versions wrote for this file only, ".<file>.<pid>-<n>.tmp" and, before
+  //   that, ".<file>.tmp"; both numbers plain decimal, the pid within this
+  //   system's range.
+  // - It is a regular file: a run never stages a link, a pipe or a folder.
+  // - Its pid (where the name has one) is not alive here.
+  // - It was last changed more than an hour ago. A run holds its name for
+  //   milliseconds, so one that old belongs to no run still going, here or
+  //   elsewhere.
+  // - It is neither the file being replaced (`given`) nor the file its link
+  //   leads to (`target`), whatever they are named.
+  // So a killed run's leftover stays until it is an hour old and goes with
+  // the first replace in its folder after that. Best effort: a folder that
+  // cannot be read or written is refused later, by the replace.
+  void ClearLeftovers(const std::filesystem::path& given, const std::filesystem::path& target) const {
+    struct stat st;
+    std::vector<std::pair<dev_t, ino_t>> keep;
+    for (const auto& p : {given, target}) {
+      if (::lstat(p.c_str(), &st) == 0) keep.emplace_back(st.st_dev, st.st_ino);
+      if (::stat(p.c_str(), &st) == 0) keep.emplace_back(st.st_dev, st.st_ino);
+    }
+    const time_t hourAgo = ::time(nullptr) - 3600;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
       const std::string name = it->path().filename().string();
-      if (OfDeadRun(name, kPrefix) || OfDeadRun(name, earlierPrefix_)) ::unlink(it->path().c_str());
+      if (name == file_ || !OfDeadRun(name)) continue;
+      if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_mtime >= hourAgo) continue;
+      if (std::find(keep.begin(), keep.end(), std::pair(st.st_dev, st.st_ino)) != keep.end()) continue;
+      ::unlink(it->path().c_str());
     }
   }
 
  private:
   static constexpr char kPrefix[] = ".mokrav.";
 
-  // Whether the name is "<prefix><pid>-<n>.tmp" of a process that is gone.
-  static bool OfDeadRun(const std::string& name, std::string_view prefix) {
-    if (name.size() <= prefix.size() + 4 || !name.starts_with(prefix) || !name.ends_with(".tmp")) return false;
-    const char* const first = name.data() + prefix.size();
-    const char* const last = name.data() + name.size() - 4;
-    long pid = 0;
-    unsigned long n = 0;
-    auto [dash, pidEc] = std::from_chars(first, last, pid);
-    if (pidEc != std::errc() || pid <= 0 || dash == last || *dash != '-') return false;
-    auto [rest, nEc] = std::from_chars(dash + 1, last, n);
-    if (nEc != std::errc() || rest != last) return false;
-    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+  // Whether the name is one a run writes, without a pid or with the pid of
+  // a process that is not alive here.
+  bool OfDeadRun(const std::string& name) const {
+    if (name == earlierPrefix_ + "tmp") return true;
+    for (std::string_view prefix : {std::string_view(kPrefix), std::string_view(earlierPrefix_)}) {
+      pid_t pid = 0;
+      if (CountedName(name, prefix, pid)) return ::kill(pid, 0) != 0 && errno == ESRCH;
+    }
+    return false;
+  }
+
+  // Whether the name is "<prefix><pid>-<n>.tmp" as a run writes it: both
+  // numbers in plain decimal without leading zeros (n may be a lone 0), the
+  // pid above 0 and below this system's largest.
+  static bool CountedName(std::string_view name, std::string_view prefix, pid_t& pid) {
+    if (!name.starts_with(prefix) || !name.ends_with(".tmp")) return false;
+    name = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos) return false;
+    const std::string_view pidText = name.substr(0, dash), countText = name.substr(dash + 1);
+    unsigned long long p = 0, n = 0;
+    if (!PlainNumber(pidText, p) || !PlainNumber(countText, n) || p == 0 || p >= PidLimit()) return false;
+    pid = static_cast<pid_t>(p);
+    return true;
+  }
+
+  // Digits only (no sign), no leading zero but in "0" itself, and no
+  // overflow.
+  static bool PlainNumber(std::string_view text, unsigned long long& value) {
+    if (text.size() > 1 && text[0] == '0') return false;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+  }
+
+  // One more than the largest pid this system gives: its pid_max where
+  // /proc tells it, otherwise 4194304, the most any Linux system allows.
+  static unsigned long long PidLimit() {
+    static const unsigned long long limit = [] {
+      unsigned long long value = 4194304;
+      const int fd = ::open("/proc/sys/kernel/pid_max", O_RDONLY | O_CLOEXEC);
+      if (fd < 0) return value;
+      char text[32];
+      const ssize_t n = ::read(fd, text, sizeof text);
+      ::close(fd);
+      std::string_view digits(text, n > 0 ? static_cast<std::size_t>(n) : 0);
+      while (!digits.empty() && (digits.back() == '\n' || digits.back() == ' ')) digits.remove_suffix(1);
+      unsigned long long fromProc = 0;
+      return PlainNumber(digits, fromProc) && fromProc > 1 ? fromProc : value;
+    }();
+    return limit;
   }
 
   std::filesystem::path folder_;
+  std::string file_;
   std::string earlierPrefix_;
 };
 
@@ -318,7 +380,7 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   const bool exists = ::stat(target.c_str(), &st) == 0;
   const mode_t mode = exists ? (st.st_mode & 07777) : 0644;
   const StagingNames names(folder, target.filename().string());
-  names.ClearLeftovers();
+  names.ClearLeftovers(path, target);
 
   // An unnamed file: until it is linked, a killed run leaves nothing.
   // It is linked through /proc, so it needs /proc.
@@ -353,7 +415,7 @@ void ReplaceFileBytes(const std::filesystem::path& path, const std::string& byte
   }
   // The rename follows the link at once (the file is closed only after it),
   // so a kill between the two is as unlikely as it can be made; a name left
-  // by a kill is cleared by the next replace, its process being gone.
+  // by a kill is cleared by the first replace after it is an hour old.
   if (ok && !placed) {
     if (::rename(staged.c_str(), target.c_str()) == 0) {
       staged.clear();  // the name is the file's now

@@ -69,11 +69,14 @@ std::vector<std::string> ReadItems(const std::filesystem::path& path);
 // started at once on one file never take each other's bytes: each that
 // returns has put its own in place, the last of them stays; the name is
 // short whatever the file's, so the longest name a folder takes can be
-// replaced. Such names left by a run that was killed are removed by the
-// next replace. A symbolic link is followed: its target is replaced and
-// the link kept. Throws EncodeError before touching anything when the text
-// cannot be encoded, and FileError naming the path when the file cannot be
-// written: then the file holds its old bytes and no hidden name is left.
+// replaced. Such a name left by a run that was killed stays until it is an
+// hour old and goes with the first replace in its folder after that (a
+// younger one may be a live run's on another machine sharing the folder);
+// the file being replaced is never taken for one. A symbolic link is
+// followed: its target is replaced and the link kept. Throws EncodeError
+// before touching anything when the text cannot be encoded, and FileError
+// naming the path when the file cannot be written: then the file holds its
+// old bytes and no hidden name is left.
 // Once the new bytes are in place the call returns normally; nothing that
 // fails after that (a close, the flush of the folder) is reported.
 void ReplaceFile(const std::filesystem::path& path, const std::string& utf8);

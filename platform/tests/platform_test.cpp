@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,6 +45,16 @@ fs::path TempDir() {
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;
+}
+
+// Sets a file's (or a link's own) last change back two hours: a leftover
+// that old is one the next replace may clear.
+void Age(const fs::path& path) {
+  struct timespec times[2];
+  ::clock_gettime(CLOCK_REALTIME, &times[0]);
+  times[0].tv_sec -= 2 * 3600;
+  times[1] = times[0];
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
 }
 
 // How a refused file is reported: what was being done, the path and why.
@@ -333,8 +346,13 @@ TEST(TextFile, AReplaceKilledAtAnyMomentLeavesOldOrNewBytesAndNoTemporaryFile) {
     ::waitpid(child, nullptr, 0);
     const std::string now = ReadBytes(file);
     EXPECT_TRUE(now == a || now == b || now == first) << "run " << run << ": " << now.size() << " bytes";
-    for (auto& e : fs::directory_iterator(dir)) leftAfterKill += e.path() != file;
-    // The next replace finds the folder clean or cleans it.
+    for (auto& e : fs::directory_iterator(dir))
+      if (e.path() != file) {
+        ++leftAfterKill;
+        Age(e.path());
+      }
+    // The next replace finds the folder clean or cleans it, once what the
+    // kill left is an hour old.
     ReplaceFileBytes(file, first);
     std::size_t entries = 0;
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir)) ++entries;
@@ -431,12 +449,79 @@ TEST(TextFile, AReplaceClearsWhatKilledRunsLeftAndNothingElse) {
   const std::string killedEarlier = ".jwc_temp.txt." + std::to_string(gone) + "-0.tmp";
   const std::string liveEarlier = ".jwc_temp.txt." + std::to_string(::getppid()) + "-1.tmp";
   const std::string fixedEarlier = ".jwc_temp.txt.tmp";
-  for (const auto& name : {killed, live, killedEarlier, liveEarlier, fixedEarlier}) std::ofstream(dir / name) << "part";
+  for (const auto& name : {killed, live, killedEarlier, liveEarlier, fixedEarlier}) {
+    std::ofstream(dir / name) << "part";
+    Age(dir / name);
+  }
   ReplaceFileBytes(file, "new\r\n");
   EXPECT_EQ(ReadBytes(file), "new\r\n");
   std::vector<std::string> kept{live, liveEarlier};
   std::sort(kept.begin(), kept.end());
   EXPECT_EQ(Others(dir, file), kept);
+  fs::remove_all(dir);
+}
+
+// A staging name is cleared only when a dead run of this program wrote it
+// an hour ago or more: names no run writes, what is not a plain file, what
+// is younger (a run elsewhere may be about to rename it) and another file's
+// earlier name stay; so does the file being replaced, whatever its name.
+TEST(TextFile, AReplaceClearsOnlyOldPlainFilesUnderNamesADeadRunWrote) {
+  auto dir = TempDir();
+  auto file = dir / "jwc_temp.txt";
+  ReplaceFileBytes(file, "hd\r\n");
+  pid_t gone = ::fork();
+  ASSERT_GE(gone, 0);
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string pid = std::to_string(gone);
+  // Old enough, but no name a run writes (leading zeros, a pid past any
+  // system's range), another file's, a link, a pipe or a folder.
+  const std::string link = ".mokrav." + pid + "-5.tmp", pipe = ".mokrav." + pid + "-6.tmp";
+  const std::string folder = ".mokrav." + pid + "-7.tmp";
+  std::vector<std::string> kept = {".mokrav.0" + pid + "-3.tmp", ".mokrav." + pid + "-03.tmp",
+                                   ".mokrav.4194304-0.tmp", ".mokrav.2147483648-0.tmp", ".mokrav2.jyd.tmp"};
+  for (const auto& name : kept) std::ofstream(dir / name) << "part";
+  fs::create_symlink("mokrav2.jyd", dir / link);
+  ASSERT_EQ(::mkfifo((dir / pipe).c_str(), 0644), 0);
+  fs::create_directory(dir / folder);
+  kept.insert(kept.end(), {link, pipe, folder});
+  for (const auto& name : kept) Age(dir / name);
+  // Of the form, but young.
+  kept.insert(kept.end(), {".mokrav." + pid + "-4.tmp", ".jwc_temp.txt.tmp"});
+  for (const auto& name : {kept.end()[-2], kept.end()[-1]}) std::ofstream(dir / name) << "part";
+  ReplaceFileBytes(file, "new\r\n");
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(Others(dir, file), kept);
+
+  // Named as an old leftover, given itself or reached through a link: a
+  // replace that fails (the file size limit cuts its write short) keeps it.
+  const auto own = dir / "own" / (".mokrav." + pid + "-0.tmp");
+  const auto linked = dir / "linked" / (".mokrav." + pid + "-0.tmp");
+  for (const auto& p : {own, linked}) {
+    fs::create_directories(p.parent_path());
+    std::ofstream(p) << "old";
+    Age(p);
+  }
+  fs::create_symlink(linked, dir / "link.txt");
+  pid_t child = ::fork();
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit limit = {4, 4};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    int refused = 0;
+    for (const auto& p : {own, dir / "link.txt"}) {
+      try {
+        ReplaceFileBytes(p, "new bytes\r\n", Staging::kNamedOnly);
+      } catch (const FileError&) {
+        ++refused;
+      }
+    }
+    ::_exit(refused);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+  for (const auto& p : {own, linked}) EXPECT_EQ(fs::exists(p) ? ReadBytes(p) : "(gone)", "old") << p;
   fs::remove_all(dir);
 }
 
