@@ -2,10 +2,16 @@
 // file in one block, and a failed write never costs the user an entry.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <string>
 
 #include "memory_test_util.h"
@@ -165,6 +171,63 @@ TEST(Exit, WriteCutShortLeavesTheFileAsItWas) {
   Command1_Click(f);
   EXPECT_TRUE(f.quitRequested);
   EXPECT_EQ(dir.ReadMemoryBytes(), old + "54 d:\\a-long-folder-name\\\r\n\r\n");
+}
+
+// Whether the step ends within seconds. One still waiting on the pipe then
+// is let go by opening the pipe's other ends, so that it fails the test
+// instead of hanging it.
+bool EndsPromptly(const std::filesystem::path& pipe, const std::function<void()>& step) {
+  std::future<void> done = std::async(std::launch::async, step);
+  if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return true;
+  const int both = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
+  done.wait();
+  ::close(both);
+  return false;
+}
+
+// Something other than a file in the memory file's place: a pipe would hold
+// the exit for good and a device would swallow the entries. Neither is
+// waited on or written: the exit stays open with the entries kept, as for
+// any failed write. A link to a file is written through.
+TEST(Exit, OnlyARegularFileIsAppendedTo) {
+  const auto changeAndExit = [](Form& f, const std::filesystem::path& memory) {
+    f.Com(59).text = "5.5";
+    Command10_Click(f);
+    ASSERT_EQ(f.pendingHistory, "59 5.5\r\n");
+    ASSERT_TRUE(EndsPromptly(memory, [&] { Command1_Click(f); })) << "the exit waited on the pipe";
+    EXPECT_FALSE(f.quitRequested);
+    EXPECT_EQ(f.pendingHistory, "59 5.5\r\n");
+    EXPECT_EQ(f.MSG.rfind("追加データを保存できません：" + memory.string() + "（", 0), 0u) << f.MSG;
+  };
+  {
+    TempFolder dir;
+    ASSERT_EQ(::mkfifo(dir.MemoryFile().c_str(), 0644), 0);
+    Form f;
+    ASSERT_TRUE(EndsPromptly(dir.MemoryFile(), [&] { Form_Load(f, dir.Text()); }));
+    EXPECT_EQ(f.MSG.rfind(kMemoryUnreadable, 0), 0u) << f.MSG;
+    changeAndExit(f, dir.MemoryFile());
+  }
+  {
+    TempFolder dir;
+    std::filesystem::create_symlink("/dev/zero", dir.MemoryFile());
+    Form f;
+    Form_Load(f, dir.Text());
+    EXPECT_EQ(f.MSG.rfind(kMemoryUnreadable, 0), 0u) << f.MSG;
+    changeAndExit(f, dir.MemoryFile());
+  }
+  {
+    TempFolder dir;
+    { std::ofstream(dir.Path() / "kept.mfg", std::ios::binary) << "54 x"; }
+    std::filesystem::create_symlink("kept.mfg", dir.MemoryFile());
+    Form f;
+    Form_Load(f, dir.Text());
+    f.Com(59).text = "5.5";
+    Command10_Click(f);
+    Command1_Click(f);
+    EXPECT_TRUE(f.quitRequested);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.MemoryFile()));
+    EXPECT_EQ(dir.ReadMemoryBytes(), "54 x\r\n59 5.5\r\n\r\n");
+  }
 }
 
 }  // namespace
