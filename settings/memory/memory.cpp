@@ -74,11 +74,11 @@ std::optional<Remembered> ReadMemoryLine(const std::string& raw) {
   return Remembered{*box, std::move(value)};
 }
 
-// The longest memory line that start-up takes. A line holds one typed
-// text, a folder name at the longest, so no line the exit button writes
-// comes near it; a longer one (a file that is no memory file, or one
-// damaged into a single line of gigabytes) is read past without being held
-// and restores nothing, though it still counts toward the capacity.
+// The longest memory line that start-up takes. A line holds one text typed
+// into a box, so no line the exit button writes comes near it; a longer one
+// (a file that is no memory file, or one damaged into a single line of
+// gigabytes) is read past without being held and restores nothing, though
+// it still counts toward the capacity.
 constexpr std::size_t kMaxMemoryLine = 64 * 1024;
 
 // Gives `take` each line of the file's last `bytes` bytes, as SplitLines
