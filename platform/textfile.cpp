@@ -57,6 +57,9 @@ FileError::FileError(Doing doing, const std::filesystem::path& path, const std::
 
 namespace {
 
+// Why a pipe, a device or a socket in a file's place is refused.
+constexpr const char* kNotRegular = "it is not a regular file (a pipe or a device)";
+
 // An open regular file, or FileError. Opened without blocking, so that a
 // pipe with no writer is refused at once instead of waited on for ever.
 class RegularFile {
@@ -67,7 +70,7 @@ class RegularFile {
     struct stat st;
     if (::fstat(fd_, &st) != 0) Fail(std::strerror(errno), errno);
     if (S_ISDIR(st.st_mode)) Fail("it is a folder", EISDIR);
-    if (!S_ISREG(st.st_mode)) Fail("it is not a regular file (a pipe or a device)");
+    if (!S_ISREG(st.st_mode)) Fail(kNotRegular);
     size_ = static_cast<std::uintmax_t>(st.st_size);
   }
   ~RegularFile() {
@@ -84,6 +87,10 @@ class RegularFile {
       if (got >= 0) return static_cast<std::size_t>(got);
       if (errno != EINTR) Fail(std::strerror(errno), errno);
     }
+  }
+  // Reading goes on from the given offset.
+  void SkipTo(std::uintmax_t offset) {
+    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) Fail(std::strerror(errno), errno);
   }
   [[noreturn]] void Fail(const std::string& why, int code = 0) {
     ::close(fd_);
@@ -122,32 +129,112 @@ std::string ReadBytes(const std::filesystem::path& path, std::size_t limit) {
   return bytes;
 }
 
-std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::size_t limit) {
+namespace {
+
+// Splits bytes that come piece by piece into lines as SplitLines does,
+// holding each line only up to a bound (see ReadFirstLines). The line ends
+// are found with memchr, a piece at a time, so that a file of one line
+// gigabytes long is read past at the speed of the disk.
+class LineSplitter {
+ public:
+  explicit LineSplitter(std::size_t maxLine)
+      : hold_(maxLine == static_cast<std::size_t>(-1) ? maxLine : maxLine + 1) {}
+
+  // Gives `take` each line that ends within the piece; stops when `take`
+  // returns false, and then returns false itself.
+  template <typename Take>
+  bool Feed(const char* p, std::size_t n, Take&& take) {
+    const char* const end = p + n;
+    // The next CR and LF at or after p, found once per piece and again
+    // only when p has passed them: a piece of short lines is scanned once.
+    const char* cr = nullptr;
+    const char* lf = nullptr;
+    auto next = [&](const char*& at, char c) {
+      if (at == nullptr || at < p) {
+        at = static_cast<const char*>(std::memchr(p, c, static_cast<std::size_t>(end - p)));
+        if (at == nullptr) at = end;
+      }
+      return at;
+    };
+    while (p < end) {
+      if (afterCr_) {
+        // A CR ended the last line; an LF right after it belongs to it.
+        afterCr_ = false;
+        if (*p == '\n') {
+          ++p;
+          continue;
+        }
+      }
+      const char* stop = std::min(next(cr, '\r'), next(lf, '\n'));
+      Hold(p, static_cast<std::size_t>(stop - p));
+      if (stop == end) break;
+      afterCr_ = *stop == '\r';
+      p = stop + 1;
+      const bool more = take(std::move(line_));
+      line_.clear();
+      if (!more) return false;
+    }
+    return true;
+  }
+
+  // The last line, when the bytes end without a line end.
+  template <typename Take>
+  void Finish(Take&& take) {
+    if (!line_.empty()) take(std::move(line_));
+    line_.clear();
+  }
+
+ private:
+  void Hold(const char* p, std::size_t n) {
+    if (line_.size() < hold_) line_.append(p, std::min(n, hold_ - line_.size()));
+  }
+
+  std::size_t hold_;  // the most bytes of a line that are kept
+  std::string line_;
+  bool afterCr_ = false;
+};
+
+}  // namespace
+
+std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::size_t limit, std::size_t maxLine) {
   RegularFile file(path);
   std::vector<std::string> lines;
-  std::string line;
-  bool afterCr = false;  // a CR ended the last line; an LF right after it belongs to it
+  if (limit == 0) return lines;
+  LineSplitter splitter(maxLine);
+  const auto take = [&](std::string&& line) {
+    lines.push_back(std::move(line));
+    return lines.size() < limit;
+  };
   std::string chunk(64 * 1024, '\0');
-  while (lines.size() < limit) {
+  while (true) {
     const std::size_t n = file.Read(chunk.data(), chunk.size());
     if (n == 0) break;
-    for (std::size_t i = 0; i < n && lines.size() < limit; ++i) {
-      const char c = chunk[i];
-      if (afterCr) {
-        afterCr = false;
-        if (c == '\n') continue;
-      }
-      if (c == '\r' || c == '\n') {
-        lines.push_back(std::move(line));
-        line.clear();
-        afterCr = c == '\r';
-      } else {
-        line += c;
-      }
-    }
+    if (!splitter.Feed(chunk.data(), n, take)) return lines;
   }
-  if (lines.size() < limit && !line.empty()) lines.push_back(std::move(line));
+  splitter.Finish(take);
   return lines;
+}
+
+void ReadLastLines(const std::filesystem::path& path, std::uintmax_t bytes, std::size_t maxLine,
+                   const std::function<void(const std::string&)>& take) {
+  RegularFile file(path);
+  // One byte more, to see whether the first line begins at the start.
+  const bool cut = file.Size() > bytes;
+  if (cut) file.SkipTo(file.Size() - bytes - 1);
+  bool first = true;
+  const auto give = [&](std::string&& line) {
+    if (!(first && cut)) take(line);
+    first = false;
+    return true;
+  };
+  LineSplitter splitter(maxLine);
+  std::string chunk(64 * 1024, '\0');
+  while (true) {
+    const std::size_t n = file.Read(chunk.data(), chunk.size());
+    if (n == 0) break;
+    splitter.Feed(chunk.data(), n, give);
+  }
+  splitter.Finish(give);
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -441,16 +528,41 @@ void ReplaceFile(const std::filesystem::path& path, const std::string& utf8) {
   ReplaceFileBytes(path, ToCp932(utf8));
 }
 
-void AppendFile(const std::filesystem::path& path, const std::string& utf8) {
+void AppendFile(const std::filesystem::path& path, const std::string& utf8, OpenLastLine openLastLine) {
   std::string bytes = ToCp932(utf8);
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+  // Opened without waiting: a pipe in the file's place would hold the
+  // open until something read it. Read access as well, where there is
+  // one, to see the file's last byte on the same descriptor.
+  const int flags = O_CREAT | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = ::open(path.c_str(), O_RDWR | flags, 0644);
+  const bool readable = fd >= 0;
+  if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_WRONLY | flags, 0644);
+  // A pipe that nothing reads, or a device that is not there.
+  if (fd < 0 && errno == ENXIO) throw FileError(Doing::kWrite, path, kNotRegular);
   if (fd < 0) throw SystemError(Doing::kWrite, path);
   struct stat st;
-  off_t oldEnd = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+  if (::fstat(fd, &st) != 0) {
+    const int code = errno;
+    ::close(fd);
+    throw FileError(Doing::kWrite, path, std::strerror(code), code);
+  }
+  // A device (a link to /dev/zero takes every byte and keeps none) or a
+  // pipe that something happens to read: neither keeps the memory.
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    throw FileError(Doing::kWrite, path, kNotRegular);
+  }
+  const off_t oldEnd = st.st_size;
+  if (openLastLine == OpenLastLine::kEndFirst && oldEnd > 0) {
+    char last = 0;
+    if (!readable || ::pread(fd, &last, 1, oldEnd - 1) != 1 || (last != '\r' && last != '\n')) {
+      bytes.insert(0, "\r\n");
+    }
+  }
   bool ok = WriteAll(fd, bytes);
   int code = ok ? 0 : errno;
   std::string why = ok ? "" : std::strerror(code);
-  if (!ok && oldEnd >= 0 && ::ftruncate(fd, oldEnd) != 0) why += " (and the partial line could not be taken back)";
+  if (!ok && ::ftruncate(fd, oldEnd) != 0) why += " (and the partial line could not be taken back)";
   if (::close(fd) != 0 && ok) {
     ok = false;
     code = errno;

@@ -1,7 +1,9 @@
 // Text files in code page 932: item-wise input, whole-file replace, append.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,10 +47,21 @@ std::vector<std::string> SplitLines(const std::string& text);
 
 // At most `limit` lines of a file as raw bytes, split as SplitLines splits
 // them, read piece by piece: reading stops at the limit and the rest of the
-// file is never read, however large it has grown. Only a regular file is
-// read, as for ReadBytes, but there is no bound on its size. Throws
-// FileError naming the path when the file is refused or cannot be read.
-std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::size_t limit);
+// file is never read, however large it has grown. A line is held only up
+// to `maxLine` bytes: a longer one is given as its first maxLine + 1 bytes,
+// so that the caller can tell it from every line it gets whole, and the
+// rest of it is read past without being held. Only a regular file is read,
+// as for ReadBytes, but there is no bound on its size. Throws FileError
+// naming the path when the file is refused or cannot be read.
+std::vector<std::string> ReadFirstLines(const std::filesystem::path& path, std::size_t limit,
+                                        std::size_t maxLine = static_cast<std::size_t>(-1));
+
+// The lines of a file's last `bytes` bytes, given one at a time to `take`,
+// split and held as ReadFirstLines splits and holds them; a line cut by
+// that start is left out. Only a regular file is read. Throws FileError
+// naming the path when the file is refused or cannot be read.
+void ReadLastLines(const std::filesystem::path& path, std::uintmax_t bytes, std::size_t maxLine,
+                   const std::function<void(const std::string&)>& take);
 
 
 // Split decoded text into list-input items: leading blanks are skipped, an
@@ -90,11 +103,21 @@ enum class Staging { kUnnamedWherePossible, kNamedOnly };
 void ReplaceFileBytes(const std::filesystem::path& path, const std::string& bytes,
                       Staging staging = Staging::kUnnamedWherePossible);
 
+// What an append does when the file's last line has no line end (a file
+// edited by hand): go on with that line, or end it with CR LF first.
+enum class OpenLastLine { kContinue, kEndFirst };
+
 // Append UTF-8 text encoded in code page 932 in one write; creates the file
-// when it does not exist. Throws EncodeError before writing anything when the
-// text cannot be encoded, FileError when the file cannot be written; a write
-// cut short (a full disk) is taken back, so the file keeps its old end.
-void AppendFile(const std::filesystem::path& path, const std::string& utf8);
+// when it does not exist. Only a regular file (or a link to one) is written:
+// the file is opened without waiting, so a pipe or a device is refused at
+// once instead of waited on or written into. With kEndFirst, a file whose
+// last byte is neither CR nor LF, or cannot be read, gets CR LF before the
+// text, in the same write. Throws EncodeError before writing anything when
+// the text cannot be encoded, FileError when the file is refused or cannot
+// be written; a write cut short (a full disk) is taken back, so the file
+// keeps its old end.
+void AppendFile(const std::filesystem::path& path, const std::string& utf8,
+                OpenLastLine openLastLine = OpenLastLine::kContinue);
 
 // A path built from a folder text as the user typed it (Windows "\" turned
 // into "/" for the file system) and a file name joined to it unchanged.

@@ -7,9 +7,7 @@
 // queued during the run, and nothing in the suite rewrites or shortens it.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <system_error>
@@ -77,27 +75,25 @@ std::optional<Remembered> ReadMemoryLine(const std::string& raw) {
   return Remembered{*box, std::move(value)};
 }
 
-// The lines of the file's last `bytes` bytes, as SplitLines splits them; a
-// line cut by that start is left out. Nothing when the file cannot be read
+// The longest memory line that start-up takes. A line holds one text typed
+// into a box, so no line the exit button writes comes near it; a longer one
+// (a file that is no memory file, or one damaged into a single line of
+// gigabytes) is read past without being held and restores nothing, though
+// it still counts toward the capacity.
+constexpr std::size_t kMaxMemoryLine = 64 * 1024;
+
+// Gives `take` each line of the file's last `bytes` bytes, as SplitLines
+// splits them; a line cut by that start and a line longer than
+// kMaxMemoryLine are left out. Nothing more when the file cannot be read
 // (start-up has just read its first lines, so it hardly happens).
-std::vector<std::string> LastLines(const std::filesystem::path& path, std::uintmax_t bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in.seekg(0, std::ios::end)) return {};
-  const std::streamoff size = in.tellg();
-  if (size <= 0) return {};
-  // One byte more, to see whether the first line begins at the start.
-  std::streamoff from = static_cast<std::uintmax_t>(size) > bytes
-                            ? size - static_cast<std::streamoff>(bytes) - 1
-                            : 0;
-  if (!in.seekg(from)) return {};
-  std::string tail(static_cast<std::size_t>(size - from), '\0');
-  in.read(tail.data(), static_cast<std::streamsize>(tail.size()));
-  tail.resize(static_cast<std::size_t>(in.gcount()));
-  if (from > 0) {
-    const std::size_t end = tail.find_first_of("\r\n");
-    tail.erase(0, end == std::string::npos ? tail.size() : end + 1);
+template <typename Take>
+void LastLines(const std::filesystem::path& path, std::uintmax_t bytes, Take take) {
+  try {
+    platform::ReadLastLines(path, bytes, kMaxMemoryLine, [&](const std::string& raw) {
+      if (raw.size() <= kMaxMemoryLine) take(raw);
+    });
+  } catch (const platform::FileError&) {
   }
-  return platform::SplitLines(tail);
 }
 
 // The memory key of a box: the number in its name, when that number is a
@@ -182,25 +178,6 @@ std::string MemoryRefusal(const std::string& comboName, const std::string& t) {
   return "";
 }
 
-// Whether the file's last byte is not a line end, so that text appended to
-// it would continue its last line. A file that is missing or empty ends no
-// line; one whose end cannot be read is taken as open, since an extra line
-// end only adds an empty line, which start-up skips.
-bool EndsInsideALine(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec) && !ec) return false;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return true;
-  int last = EOF;
-  if (std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) == 0) {
-    last = '\n';  // an empty file
-  } else if (std::fseek(file, -1, SEEK_END) == 0) {
-    last = std::fgetc(file);
-  }
-  std::fclose(file);
-  return last != '\n' && last != '\r';
-}
-
 }  // namespace
 
 std::filesystem::path MemoryFilePath(const std::string& folder) {
@@ -225,7 +202,7 @@ bool RestoreMemory(Form& f, const std::string& folder) {
   std::string why = ec ? "フォルダを読む権限がありません" : "";
   if (!ec) {
     try {
-      lines = platform::ReadFirstLines(path, kMemoryCapacity);
+      lines = platform::ReadFirstLines(path, kMemoryCapacity, kMaxMemoryLine);
     } catch (const std::exception& e) {
       why = FileFailureReason(e);
       if (why.empty()) why = e.what();
@@ -245,6 +222,7 @@ bool RestoreMemory(Form& f, const std::string& folder) {
   }
 
   for (const std::string& raw : lines) {
+    if (raw.size() > kMaxMemoryLine) continue;  // held only in part: nothing to restore
     const std::optional<Remembered> entry = ReadMemoryLine(raw);
     if (!entry || !f.Has("Com" + std::to_string(entry->box))) continue;
     ComboBox& box = f.Com(entry->box);
@@ -263,10 +241,10 @@ bool RestoreMemory(Form& f, const std::string& folder) {
     // "設定完了" still remembers and the exit button still appends, so the
     // settings in force may stand beyond the capacity: they are looked for
     // in the file's end, as far back as any real memory file reaches.
-    for (const std::string& raw : LastLines(path, platform::kMaxTextFileBytes)) {
+    LastLines(path, platform::kMaxTextFileBytes, [&](const std::string& raw) {
       const std::optional<Remembered> entry = ReadMemoryLine(raw);
       if (entry && IsSettingBox(entry->box)) f.settingInForce[entry->box] = entry->text;
-    }
+    });
     // Such a setting joins the remembered rows, so that the box's text is
     // one of its rows.
     for (const auto& [n, text] : f.settingInForce) {
@@ -345,12 +323,13 @@ void Command1_Click(Form& f) {
     // One block per run: the queued lines, then an empty line. A last line
     // without its line end (a file edited by hand) is ended first, so the
     // first queued line does not join it.
-    std::string block = f.pendingHistory + "\r\n";
-    if (EndsInsideALine(path)) block = "\r\n" + block;
+    const std::string block = f.pendingHistory + "\r\n";
     try {
       // A write cut short leaves the file as it was, so a second press
-      // appends the whole block again without gluing it to a fragment.
-      platform::AppendFile(path, block);
+      // appends the whole block again without gluing it to a fragment. A
+      // pipe or a device in the file's place is refused without waiting on
+      // it, as a failed write: it would keep nothing.
+      platform::AppendFile(path, block, platform::OpenLastLine::kEndFirst);
     } catch (const std::exception& e) {
       // Staying open keeps the queued entries; the user can free the disk
       // or fix the folder's rights and press the button again.

@@ -2,10 +2,16 @@
 // file in one block, and a failed write never costs the user an entry.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <string>
 
 #include "memory_test_util.h"
@@ -165,6 +171,41 @@ TEST(Exit, WriteCutShortLeavesTheFileAsItWas) {
   Command1_Click(f);
   EXPECT_TRUE(f.quitRequested);
   EXPECT_EQ(dir.ReadMemoryBytes(), old + "54 d:\\a-long-folder-name\\\r\n\r\n");
+}
+
+// Whether the step ends within seconds. One still waiting on the pipe then
+// is let go by opening the pipe's other ends, so that it fails the test
+// instead of hanging it.
+bool EndsPromptly(const std::filesystem::path& pipe, const std::function<void()>& step) {
+  std::future<void> done = std::async(std::launch::async, step);
+  if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return true;
+  const int both = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
+  done.wait();
+  ::close(both);
+  return false;
+}
+
+// A pipe in the memory file's place would hold the exit for good and a
+// device would swallow the entries: neither is waited on or written, and the
+// exit stays open with the entries kept, as for any failed write.
+TEST(Exit, OnlyARegularFileIsAppendedTo) {
+  for (const bool pipe : {true, false}) {
+    TempFolder dir;
+    if (pipe) {
+      ASSERT_EQ(::mkfifo(dir.MemoryFile().c_str(), 0644), 0);
+    } else {
+      std::filesystem::create_symlink("/dev/zero", dir.MemoryFile());
+    }
+    Form f;
+    ASSERT_TRUE(EndsPromptly(dir.MemoryFile(), [&] { Form_Load(f, dir.Text()); }));
+    EXPECT_EQ(f.MSG.rfind(kMemoryUnreadable, 0), 0u) << f.MSG;
+    f.Com(59).text = "5.5";
+    Command10_Click(f);
+    ASSERT_TRUE(EndsPromptly(dir.MemoryFile(), [&] { Command1_Click(f); })) << "the exit waited on the pipe";
+    EXPECT_FALSE(f.quitRequested);
+    EXPECT_EQ(f.pendingHistory, "59 5.5\r\n");
+    EXPECT_EQ(f.MSG.rfind("追加データを保存できません：" + dir.MemoryFile().string() + "（", 0), 0u) << f.MSG;
+  }
 }
 
 }  // namespace

@@ -256,5 +256,26 @@ TEST(MemoryRestore, FullFileKeepsItsMessageThroughStartUp) {
   EXPECT_EQ(dir.ReadMemoryBytes(), before);
 }
 
+// A line far longer than any the exit button writes (a damaged file) is
+// read past without being held: it restores nothing and counts as one line
+// toward the capacity, and the lines after it come back as ever, also from
+// the end of a full file.
+TEST(MemoryRestore, OverLongLineRestoresNothing) {
+  const std::string longLine = "54 d:\\" + std::string(3 << 20, 'x') + "\\\r\n";
+  std::string s;
+  for (int i = 0; i < 3995; ++i) s += "\r\n";
+  TempFolder dir;
+  // Lines 3996 and 3997 are read, 3998 is past the capacity, and the
+  // latest host folder is looked for at the end.
+  dir.WriteMemoryBytes(s + longLine + "59 5.5\r\n101 past\r\n54 d:\\newest\\\r\n" + longLine);
+  Form f;
+  Form_Load(f, dir.Text());
+  EXPECT_EQ(f.MSG, "ファイルが一杯です");
+  EXPECT_EQ(f.Com(59).items.front(), "5.5");
+  EXPECT_EQ(f.Com(101).Find("past"), -1);
+  EXPECT_TRUE(f.Com(54).text == "d:\\newest\\") << f.Com(54).text.size() << " bytes";
+  for (const std::string& item : f.Com(54).items) EXPECT_LT(item.size(), 1000u);
+}
+
 }  // namespace
 }  // namespace mokrav
