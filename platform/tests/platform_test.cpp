@@ -57,6 +57,14 @@ void Age(const fs::path& path) {
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
 }
 
+// The pid of a process that has ended: it names no run still going.
+pid_t EndedPid() {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(0);
+  if (pid > 0) ::waitpid(pid, nullptr, 0);
+  return pid;
+}
+
 // How a refused file is reported: what was being done, the path and why.
 std::string FileFailure(const char* doing, const fs::path& path, const std::string& why) {
   return std::string(doing) + " " + path.string() + ": " + why;
@@ -437,11 +445,7 @@ TEST(TextFile, AReplaceClearsWhatKilledRunsLeftAndNothingElse) {
   auto dir = TempDir();
   auto file = dir / "jwc_temp.txt";
   ReplaceFileBytes(file, "hd\r\n");
-  // A process that has ended: its pid names no run still going.
-  pid_t gone = ::fork();
-  ASSERT_GE(gone, 0);
-  if (gone == 0) ::_exit(0);
-  ::waitpid(gone, nullptr, 0);
+  const pid_t gone = EndedPid();
   const std::string killed = ".mokrav." + std::to_string(gone) + "-3.tmp";
   const std::string live = ".mokrav." + std::to_string(::getppid()) + "-0.tmp";
   // What earlier versions left: a name of the file's own with the run's
@@ -469,10 +473,7 @@ TEST(TextFile, AReplaceClearsOnlyOldPlainFilesUnderNamesADeadRunWrote) {
   auto dir = TempDir();
   auto file = dir / "jwc_temp.txt";
   ReplaceFileBytes(file, "hd\r\n");
-  pid_t gone = ::fork();
-  ASSERT_GE(gone, 0);
-  if (gone == 0) ::_exit(0);
-  ::waitpid(gone, nullptr, 0);
+  const pid_t gone = EndedPid();
   const std::string pid = std::to_string(gone);
   // Old enough, but no name a run writes (leading zeros, a pid past any
   // system's range), another file's, a link, a pipe or a folder.

@@ -293,43 +293,34 @@ TEST(FirstStartScript, AFailedCopyLeavesNothingBehind) {
   EXPECT_TRUE(Bytes(dir.Path() / "run" / "公差.dat") == Bytes(kSource / "data" / "公差.dat"));
 }
 
-// Another program that makes the table or the memory file just as the
-// script would name its own (stood in for by a link command that makes
-// them first) keeps its file, and the script ends well, so that run.sh
-// goes on to start the window.
-TEST(FirstStartScript, FilesMadeMeanwhileAreLeftAsTheyAre) {
-  TempFolder dir;
-  const fs::path bin = dir.Path() / "bin";
-  StandIn(bin, "ln",
-          "for last; do :; done\n"
-          "printf 'theirs' >\"$last\"\n"
-          "PATH=${PATH#*:} exec ln \"$@\"\n");
-  ASSERT_EQ(FirstStart(dir.Path(), "run", bin), 0);
-  const fs::path run = dir.Path() / "run";
-  EXPECT_EQ(Bytes(run / "公差.dat"), "theirs");
-  EXPECT_EQ(Bytes(run / "mokrav.mfg"), "theirs");
-  EXPECT_EQ(std::distance(fs::directory_iterator(run), {}), 2);
-}
-
-// A folder that another program makes at either name just before the
-// script links its file there is not written into: the link would put the
-// file inside it. The folder stays empty, the staged file goes, and the
-// script ends well.
-TEST(FirstStartScript, AFolderMadeMeanwhileIsNotWrittenInto) {
-  TempFolder dir;
-  const fs::path bin = dir.Path() / "bin";
-  StandIn(bin, "ln",
-          "for last; do :; done\n"
-          "mkdir -- \"$last\"\n"
-          "PATH=${PATH#*:} exec ln \"$@\"\n");
-  ASSERT_EQ(FirstStart(dir.Path(), "run", bin), 0);
-  const fs::path run = dir.Path() / "run";
-  for (const char* name : {"公差.dat", "mokrav.mfg"}) {
-    SCOPED_TRACE(name);
-    EXPECT_TRUE(fs::is_directory(run / name));
-    EXPECT_EQ(std::distance(fs::directory_iterator(run / name), {}), 0);
+// Another program that makes the table or the memory file, or a folder,
+// at either name just as the script would name its own (stood in for by a
+// link command that makes them first) keeps what it made: a file keeps its
+// bytes, a folder is not written into (a plain link would put the file
+// inside it). The script ends well, so that run.sh goes on to start the
+// window.
+TEST(FirstStartScript, WhatIsMadeMeanwhileIsLeftAsItIs) {
+  for (const bool folder : {false, true}) {
+    SCOPED_TRACE(folder ? "a folder" : "a file");
+    TempFolder dir;
+    const fs::path bin = dir.Path() / "bin";
+    StandIn(bin, "ln",
+            std::string("for last; do :; done\n") +
+                (folder ? "mkdir -- \"$last\"\n" : "printf 'theirs' >\"$last\"\n") +
+                "PATH=${PATH#*:} exec ln \"$@\"\n");
+    ASSERT_EQ(FirstStart(dir.Path(), "run", bin), 0);
+    const fs::path run = dir.Path() / "run";
+    for (const char* name : {"公差.dat", "mokrav.mfg"}) {
+      SCOPED_TRACE(name);
+      if (folder) {
+        EXPECT_TRUE(fs::is_directory(run / name));
+        EXPECT_EQ(std::distance(fs::directory_iterator(run / name), {}), 0);
+      } else {
+        EXPECT_EQ(Bytes(run / name), "theirs");
+      }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(run), {}), 2);
   }
-  EXPECT_EQ(std::distance(fs::directory_iterator(run), {}), 2);
 }
 
 // The files land in the folder named, whatever its name holds, and nowhere
