@@ -607,22 +607,3 @@ TEST(LineReader, RefusesWhatIsNoFile) {
                       FileFailure("cannot read", dir / "pipe", "it is not a regular file (a pipe or a device)"));
   fs::remove_all(dir);
 }
-
-// A line far past the bound (a damaged file, or one that is no text): only
-// its first maxLine + 1 bytes are held, and the lines after it are read as
-// ever, from the start and from the end of the file.
-TEST(LineReader, HoldsALineOnlyUpToTheBound) {
-  auto dir = TempDir();
-  auto file = dir / "mokrav.mfg";
-  const std::string longLine = "54 " + std::string(3 << 20, 'x');  // over many pieces
-  const std::string atBound = std::string(1000, 'y');
-  { std::ofstream(file, std::ios::binary) << "first\r\n" << longLine << "\r\n" << atBound << "\r\n59 5"; }
-  EXPECT_EQ(ReadFirstLines(file, 10, 1000), (Lines{"first", longLine.substr(0, 1001), atBound, "59 5"}));
-  Lines tail;
-  ReadLastLines(file, 2 << 20, 1000, [&](const std::string& line) { tail.push_back(line); });
-  EXPECT_EQ(tail, (Lines{atBound, "59 5"}));  // the cut long line is left out
-  // A last line that runs on for good (sparse: NULs, which end no line).
-  fs::resize_file(file, std::uintmax_t{64} << 20);
-  EXPECT_EQ(ReadFirstLines(file, 10, 1000).back(), "59 5" + std::string(997, '\0'));
-  fs::remove_all(dir);
-}
