@@ -131,7 +131,7 @@ std::string ReadBytes(const std::filesystem::path& path, std::size_t limit) {
 
 namespace {
 
-// Splits bytes that come piece by piece into lines as SplitLines does,
+// Splits bytes that come piece by piece into lines (see SplitLines),
 // holding each line only up to a bound (see ReadFirstLines). The line ends
 // are found with memchr, a piece at a time, so that a file of one line
 // gigabytes long is read past at the speed of the disk.
@@ -239,18 +239,13 @@ void ReadLastLines(const std::filesystem::path& path, std::uintmax_t bytes, std:
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
+  const auto take = [&](std::string&& line) {
+    lines.push_back(std::move(line));
+    return true;
+  };
+  LineSplitter splitter(static_cast<std::size_t>(-1));
+  splitter.Feed(text.data(), text.size(), take);
+  splitter.Finish(take);
   return lines;
 }
 
@@ -528,7 +523,7 @@ void ReplaceFile(const std::filesystem::path& path, const std::string& utf8) {
   ReplaceFileBytes(path, ToCp932(utf8));
 }
 
-void AppendFile(const std::filesystem::path& path, const std::string& utf8, OpenLastLine openLastLine) {
+void AppendFile(const std::filesystem::path& path, const std::string& utf8) {
   std::string bytes = ToCp932(utf8);
   // Opened without waiting: a pipe in the file's place would hold the
   // open until something read it. Read access as well, where there is
@@ -553,7 +548,9 @@ void AppendFile(const std::filesystem::path& path, const std::string& utf8, Open
     throw FileError(Doing::kWrite, path, kNotRegular);
   }
   const off_t oldEnd = st.st_size;
-  if (openLastLine == OpenLastLine::kEndFirst && oldEnd > 0) {
+  // A last line without its line end (a file edited by hand) is ended
+  // first, so the text does not join it.
+  if (oldEnd > 0) {
     char last = 0;
     if (!readable || ::pread(fd, &last, 1, oldEnd - 1) != 1 || (last != '\r' && last != '\n')) {
       bytes.insert(0, "\r\n");

@@ -103,21 +103,16 @@ enum class Staging { kUnnamedWherePossible, kNamedOnly };
 void ReplaceFileBytes(const std::filesystem::path& path, const std::string& bytes,
                       Staging staging = Staging::kUnnamedWherePossible);
 
-// What an append does when the file's last line has no line end (a file
-// edited by hand): go on with that line, or end it with CR LF first.
-enum class OpenLastLine { kContinue, kEndFirst };
-
 // Append UTF-8 text encoded in code page 932 in one write; creates the file
 // when it does not exist. Only a regular file (or a link to one) is written:
 // the file is opened without waiting, so a pipe or a device is refused at
-// once instead of waited on or written into. With kEndFirst, a file whose
-// last byte is neither CR nor LF, or cannot be read, gets CR LF before the
-// text, in the same write. Throws EncodeError before writing anything when
+// once instead of waited on or written into. A file whose last byte is
+// neither CR nor LF, or cannot be read, gets CR LF before the text, in the
+// same write. Throws EncodeError before writing anything when
 // the text cannot be encoded, FileError when the file is refused or cannot
 // be written; a write cut short (a full disk) is taken back, so the file
 // keeps its old end.
-void AppendFile(const std::filesystem::path& path, const std::string& utf8,
-                OpenLastLine openLastLine = OpenLastLine::kContinue);
+void AppendFile(const std::filesystem::path& path, const std::string& utf8);
 
 // A path built from a folder text as the user typed it (Windows "\" turned
 // into "/" for the file system) and a file name joined to it unchanged.

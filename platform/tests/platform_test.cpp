@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include "platform/textfile.h"
 #include "platform/widths.h"
 #include "tests/support/expect_throw.h"
+#include "tests/support/file_age.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -47,15 +46,8 @@ fs::path TempDir() {
   return dir;
 }
 
-// Sets a file's (or a link's own) last change back two hours: a leftover
-// that old is one the next replace may clear.
-void Age(const fs::path& path) {
-  struct timespec times[2];
-  ::clock_gettime(CLOCK_REALTIME, &times[0]);
-  times[0].tv_sec -= 2 * 3600;
-  times[1] = times[0];
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
-}
+// A leftover this old is one the next replace may clear.
+void Age(const fs::path& path) { ASSERT_TRUE(mokrav::test::AgeTwoHours(path)) << path; }
 
 // The pid of a process that has ended: it names no run still going.
 pid_t EndedPid() {
@@ -441,61 +433,57 @@ TEST(TextFile, ReplacesStartedAtOnceEachPutTheirOwnBytesInPlace) {
   fs::remove_all(dir);
 }
 
-TEST(TextFile, AReplaceClearsWhatKilledRunsLeftAndNothingElse) {
-  auto dir = TempDir();
-  auto file = dir / "jwc_temp.txt";
-  ReplaceFileBytes(file, "hd\r\n");
-  const pid_t gone = EndedPid();
-  const std::string killed = ".mokrav." + std::to_string(gone) + "-3.tmp";
-  const std::string live = ".mokrav." + std::to_string(::getppid()) + "-0.tmp";
-  // What earlier versions left: a name of the file's own with the run's
-  // pid, and before that one fixed name.
-  const std::string killedEarlier = ".jwc_temp.txt." + std::to_string(gone) + "-0.tmp";
-  const std::string liveEarlier = ".jwc_temp.txt." + std::to_string(::getppid()) + "-1.tmp";
-  const std::string fixedEarlier = ".jwc_temp.txt.tmp";
-  for (const auto& name : {killed, live, killedEarlier, liveEarlier, fixedEarlier}) {
-    std::ofstream(dir / name) << "part";
-    Age(dir / name);
-  }
-  ReplaceFileBytes(file, "new\r\n");
-  EXPECT_EQ(ReadBytes(file), "new\r\n");
-  std::vector<std::string> kept{live, liveEarlier};
-  std::sort(kept.begin(), kept.end());
-  EXPECT_EQ(Others(dir, file), kept);
-  fs::remove_all(dir);
-}
-
 // A staging name is cleared only when a dead run of this program wrote it
-// an hour ago or more: names no run writes, what is not a plain file, what
-// is younger (a run elsewhere may be about to rename it) and another file's
-// earlier name stay; so does the file being replaced, whatever its name.
+// an hour ago or more, in the form runs write now or, for this file, the
+// forms earlier versions wrote (a name of the file's own with the run's
+// pid, and before that one fixed name). Names no run writes, what is not a
+// plain file, a live run's name, another file's earlier name and what is
+// younger (a run elsewhere may be about to rename it) stay.
 TEST(TextFile, AReplaceClearsOnlyOldPlainFilesUnderNamesADeadRunWrote) {
   auto dir = TempDir();
   auto file = dir / "jwc_temp.txt";
   ReplaceFileBytes(file, "hd\r\n");
   const pid_t gone = EndedPid();
-  const std::string pid = std::to_string(gone);
+  const std::string pid = std::to_string(gone), livePid = std::to_string(::getppid());
+  const std::vector<std::string> killed = {".mokrav." + pid + "-3.tmp", ".jwc_temp.txt." + pid + "-0.tmp"};
   // Old enough, but no name a run writes (leading zeros, a pid past any
-  // system's range), another file's, a link, a pipe or a folder.
+  // system's range), another file's, a live run's, a link, a pipe or a
+  // folder.
   const std::string link = ".mokrav." + pid + "-5.tmp", pipe = ".mokrav." + pid + "-6.tmp";
   const std::string folder = ".mokrav." + pid + "-7.tmp";
   std::vector<std::string> kept = {".mokrav.0" + pid + "-3.tmp", ".mokrav." + pid + "-03.tmp",
-                                   ".mokrav.4194304-0.tmp", ".mokrav.2147483648-0.tmp", ".mokrav2.jyd.tmp"};
+                                   ".mokrav.4194304-0.tmp", ".mokrav.2147483648-0.tmp", ".mokrav2.jyd.tmp",
+                                   ".mokrav." + livePid + "-0.tmp", ".jwc_temp.txt." + livePid + "-1.tmp"};
   for (const auto& name : kept) std::ofstream(dir / name) << "part";
+  for (const auto& name : killed) std::ofstream(dir / name) << "part";
   fs::create_symlink("mokrav2.jyd", dir / link);
   ASSERT_EQ(::mkfifo((dir / pipe).c_str(), 0644), 0);
   fs::create_directory(dir / folder);
   kept.insert(kept.end(), {link, pipe, folder});
   for (const auto& name : kept) Age(dir / name);
-  // Of the form, but young.
-  kept.insert(kept.end(), {".mokrav." + pid + "-4.tmp", ".jwc_temp.txt.tmp"});
-  for (const auto& name : {kept.end()[-2], kept.end()[-1]}) std::ofstream(dir / name) << "part";
-  ReplaceFileBytes(file, "new\r\n");
+  for (const auto& name : killed) Age(dir / name);
+  // Of the form, but young: kept until they are old.
+  const std::vector<std::string> young = {".mokrav." + pid + "-4.tmp", ".jwc_temp.txt.tmp"};
+  for (const auto& name : young) std::ofstream(dir / name) << "part";
   std::sort(kept.begin(), kept.end());
+  std::vector<std::string> keptWhileYoung = kept;
+  keptWhileYoung.insert(keptWhileYoung.end(), young.begin(), young.end());
+  std::sort(keptWhileYoung.begin(), keptWhileYoung.end());
+  ReplaceFileBytes(file, "new\r\n");
+  EXPECT_EQ(ReadBytes(file), "new\r\n");
+  EXPECT_EQ(Others(dir, file), keptWhileYoung);
+  for (const auto& name : young) Age(dir / name);
+  ReplaceFileBytes(file, "newer\r\n");
   EXPECT_EQ(Others(dir, file), kept);
+  fs::remove_all(dir);
+}
 
-  // Named as an old leftover, given itself or reached through a link: a
-  // replace that fails (the file size limit cuts its write short) keeps it.
+// A file named as an old leftover, given itself or reached through a link,
+// is never taken for one: a replace that fails (the file size limit cuts
+// its write short) keeps it as it was.
+TEST(TextFile, AFileNamedAsALeftoverKeepsItsBytesWhenItsReplaceFails) {
+  auto dir = TempDir();
+  const std::string pid = std::to_string(EndedPid());
   const auto own = dir / "own" / (".mokrav." + pid + "-0.tmp");
   const auto linked = dir / "linked" / (".mokrav." + pid + "-0.tmp");
   for (const auto& p : {own, linked}) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <system_error>
@@ -57,12 +58,21 @@ struct Remembered {
   std::string text;
 };
 
+// The longest memory line that start-up takes. A line holds one text typed
+// into a box, so no line the exit button writes comes near it; a longer one
+// (a file that is no memory file, or one damaged into a single line of
+// gigabytes) is read past without being held and restores nothing, though
+// it still counts toward the capacity.
+constexpr std::size_t kMaxMemoryLine = 64 * 1024;
+
 // A line of the memory file (raw bytes) as start-up reads it, if it
-// remembers something. Blanks before the key (a hand-edited file may have
+// remembers something. A line longer than the bound was held only in part
+// and remembers nothing. Blanks before the key (a hand-edited file may have
 // them) do not count: the key is the first word of the line. The text is
 // everything after the first blank, so blanks and commas inside it come
 // back as they were typed.
 std::optional<Remembered> ReadMemoryLine(const std::string& raw) {
+  if (raw.size() > kMaxMemoryLine) return std::nullopt;
   const std::size_t first = raw.find_first_not_of(' ');
   if (first == std::string::npos) return std::nullopt;
   const std::string line = platform::FromCp932(raw.substr(first));
@@ -75,23 +85,14 @@ std::optional<Remembered> ReadMemoryLine(const std::string& raw) {
   return Remembered{*box, std::move(value)};
 }
 
-// The longest memory line that start-up takes. A line holds one text typed
-// into a box, so no line the exit button writes comes near it; a longer one
-// (a file that is no memory file, or one damaged into a single line of
-// gigabytes) is read past without being held and restores nothing, though
-// it still counts toward the capacity.
-constexpr std::size_t kMaxMemoryLine = 64 * 1024;
-
 // Gives `take` each line of the file's last `bytes` bytes, as SplitLines
-// splits them; a line cut by that start and a line longer than
-// kMaxMemoryLine are left out. Nothing more when the file cannot be read
-// (start-up has just read its first lines, so it hardly happens).
-template <typename Take>
-void LastLines(const std::filesystem::path& path, std::uintmax_t bytes, Take take) {
+// splits them, held up to the bound; a line cut by that start is left out.
+// Nothing more when the file cannot be read (start-up has just read its
+// first lines, so it hardly happens).
+void LastLines(const std::filesystem::path& path, std::uintmax_t bytes,
+               const std::function<void(const std::string&)>& take) {
   try {
-    platform::ReadLastLines(path, bytes, kMaxMemoryLine, [&](const std::string& raw) {
-      if (raw.size() <= kMaxMemoryLine) take(raw);
-    });
+    platform::ReadLastLines(path, bytes, kMaxMemoryLine, take);
   } catch (const platform::FileError&) {
   }
 }
@@ -222,7 +223,6 @@ bool RestoreMemory(Form& f, const std::string& folder) {
   }
 
   for (const std::string& raw : lines) {
-    if (raw.size() > kMaxMemoryLine) continue;  // held only in part: nothing to restore
     const std::optional<Remembered> entry = ReadMemoryLine(raw);
     if (!entry || !f.Has("Com" + std::to_string(entry->box))) continue;
     ComboBox& box = f.Com(entry->box);
@@ -321,15 +321,15 @@ void Command1_Click(Form& f) {
   if (!f.pendingHistory.empty()) {
     const std::filesystem::path path = MemoryFilePath(f.startFolder);
     // One block per run: the queued lines, then an empty line. A last line
-    // without its line end (a file edited by hand) is ended first, so the
-    // first queued line does not join it.
+    // without its line end (a file edited by hand) is ended first by the
+    // append, so the first queued line does not join it.
     const std::string block = f.pendingHistory + "\r\n";
     try {
       // A write cut short leaves the file as it was, so a second press
       // appends the whole block again without gluing it to a fragment. A
       // pipe or a device in the file's place is refused without waiting on
       // it, as a failed write: it would keep nothing.
-      platform::AppendFile(path, block, platform::OpenLastLine::kEndFirst);
+      platform::AppendFile(path, block);
     } catch (const std::exception& e) {
       // Staying open keeps the queued entries; the user can free the disk
       // or fix the folder's rights and press the button again.

@@ -1,12 +1,10 @@
 // How a tool treats the host's files, tried as a host or a user would: a
 // run killed at any moment, an exchange file that is a link, parameter
 // words that name a pipe, a device or a huge file, a NUL in a field.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,6 +18,7 @@
 #include <vector>
 
 #include "exchange/testing/tool_run_test.h"
+#include "tests/support/file_age.h"
 
 namespace fs = std::filesystem;
 
@@ -120,8 +119,7 @@ TEST_F(FinishFiles, ARunKilledAtAnyMomentLeavesTheOldOrTheNewDrawingAndNothingEl
       // run after it is an hour old removes it, the killed run being gone.
       if (staging.count(name)) {
         leftovers.insert(name);
-        struct timespec times[2] = {{::time(nullptr) - 2 * 3600, 0}, {::time(nullptr) - 2 * 3600, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, e.path().c_str(), times, 0), 0);
+        ASSERT_TRUE(mokrav::test::AgeTwoHours(e.path()));
         continue;
       }
       ASSERT_TRUE(name == "jwc_temp.txt" || name == "mokrav2.jyd" || name == "err.txt")
